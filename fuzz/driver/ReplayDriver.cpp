@@ -1,0 +1,66 @@
+// Runs a fuzz target without libFuzzer: replays every file of the given folders, then a bounded
+// run of seeded random mutations of them (fixed seed, so a failure repeats).
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+namespace {
+
+std::vector<std::vector<uint8_t>> ReadCorpus(int argc, char** argv) {
+  std::vector<std::vector<uint8_t>> inputs;
+  for (int i = 1; i < argc; ++i) {
+    std::filesystem::path folder(argv[i]);
+    if (!std::filesystem::is_directory(folder)) continue;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      if (!entry.is_regular_file()) continue;
+      std::ifstream in(entry.path(), std::ios::binary);
+      inputs.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+  }
+  return inputs;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  auto inputs = ReadCorpus(argc, argv);
+  inputs.emplace_back();  // the empty input
+  for (const auto& input : inputs) LLVMFuzzerTestOneInput(input.data(), input.size());
+
+  std::mt19937 random(20261208);
+  constexpr int kMutations = 2000;
+  for (int round = 0; round < kMutations; ++round) {
+    std::vector<uint8_t> mutated = inputs[random() % inputs.size()];
+    const int edits = 1 + static_cast<int>(random() % 8);
+    for (int e = 0; e < edits; ++e) {
+      switch (random() % 4) {
+        case 0:  // flip a byte
+          if (!mutated.empty()) mutated[random() % mutated.size()] = static_cast<uint8_t>(random());
+          break;
+        case 1:  // cut the tail
+          if (!mutated.empty()) mutated.resize(random() % mutated.size());
+          break;
+        case 2:  // append bytes
+          for (int n = static_cast<int>(random() % 16); n > 0; --n)
+            mutated.push_back(static_cast<uint8_t>(random()));
+          break;
+        default:  // write an extreme 32-bit value somewhere
+          if (mutated.size() >= 4) {
+            const size_t at = random() % (mutated.size() - 3);
+            const uint32_t extremes[] = {0x7fffffffu, 0x80000000u, 0xffffffffu, 0u, 1u};
+            const uint32_t value = extremes[random() % 5];
+            for (int b = 0; b < 4; ++b) mutated[at + b] = static_cast<uint8_t>(value >> (8 * b));
+          }
+      }
+    }
+    LLVMFuzzerTestOneInput(mutated.data(), mutated.size());
+  }
+  std::printf("replayed %zu inputs and %d mutations\n", inputs.size(), kMutations);
+  return 0;
+}
