@@ -1,0 +1,65 @@
+// What the editor window's controls hold, as plain values: the window turns its widgets into an
+// EditorValues and back, and the core shows a general into it and writes a general from it.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/data/GeneralTable.h"
+#include "core/editor/EditorState.h"
+#include "core/portraits/FaceNumbers.h"
+
+namespace tavlor {
+
+struct TextTables;
+
+// Texts are interface bytes as the controls show them: GBK in the Simplified language, Big5 in
+// the Traditional one. Link names are the built-in list's GBK text, shown without conversion.
+struct EditorValues {
+  std::array<std::string, 2> Names;         // tx_Name1(0) family, (1) given
+  std::array<std::string, 2> Readings;      // tx_DY(0) family, (1) given
+  std::string BirthYearText;                // TX_year
+  std::string AgeText;                      // TX_age (lifespan, counting both end years)
+  std::string DeathYearText;                // lb_sm(0)
+  std::array<std::string, 5> AbilityTexts;  // lb4W(0..4): 統率 武勇 知略 政治 義理
+  // Com_SS(0..4) and COB_ZF list indexes. A stored value the lists cannot show is kept here as it
+  // is; the window shows it as an extra entry ("?9") and writes it back unchanged.
+  std::array<int32_t, 5> Aptitudes{};
+  int32_t Tactic = 0;
+  std::array<std::string, 4> LinkNumberTexts;  // tx_XXWJ: affinity, favoured, disliked, father
+  std::array<std::string, 4> LinkNames;        // LB_XXWJ
+  std::array<std::string, 4> BioLines;         // Tx_Lz(0..3)
+  std::array<bool, 4> BioEnabled{true, true, true, true};
+  std::string CityName;  // lb_CityName
+
+  bool operator==(const EditorValues&) const = default;
+};
+
+// The editor's controls before any general is shown (design-time texts and start-up defaults).
+EditorValues DefaultEditorValues();
+
+// What showing a general does besides filling the values: which faces to draw.
+struct ShownGeneral {
+  EditorValues Values;
+  EditorState State;
+  // The large portrait: nothing when the face number resolves to no face (CG_PIC keeps its
+  // picture and CurFace its value).
+  std::optional<ResolvedFace> Portrait;
+  // The related generals' small portraits, per link row: nothing when the row is skipped.
+  std::array<std::optional<ResolvedFace>, 4> LinkPortraits;
+};
+
+// Shows slot `slot` of the table (the grid pick: link rows and biography lines cleared first).
+// `current` is the editor state and values before showing; fields the general does not set keep
+// their values from it. `listNames` gives the built-in list row names and face numbers.
+class BuiltinGeneralLists;
+ShownGeneral ShowGeneral(const GeneralTable& table, int slot, const EditorValues& current,
+                         const EditorState& state, const BuiltinGeneralLists& lists, TextTables& tables,
+                         bool simplified);
+
+// Writes the editor's values and state into slot `slot` (every field, the fixed values included).
+void WriteGeneral(const EditorValues& values, const EditorState& state, int slot, GeneralTable& table,
+                  TextTables& tables, bool simplified);
+
+}  // namespace tavlor
