@@ -1,0 +1,22 @@
+// The program's shared state for one run: where it lives, where the game is, the General table,
+// the editor state and the slot last picked in the grid.
+#pragma once
+
+#include <filesystem>
+
+#include "core/app/PathSettings.h"
+#include "core/data/GeneralTable.h"
+#include "core/editor/EditorState.h"
+
+namespace tavlor {
+
+struct ProgramContext {
+  std::filesystem::path ProgramFolder;  // Set.ini, tables, Bk.N13, help.ini live here
+  PathSettings Paths;
+  GeneralTable Table;
+  EditorState State;
+  int SelectedSlot = 0;       // row - 1 of the last grid pick; 0 before the first pick
+  bool RowPicked = false;     // whether a grid row was picked since the last load
+};
+
+}  // namespace tavlor
