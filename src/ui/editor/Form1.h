@@ -1,0 +1,159 @@
+// Form1, the editor window: a borderless 985 x 660 painting of a general-editing screen with the
+// controls of one general on its drawn fields.
+#pragma once
+
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "core/editor/EditorState.h"
+#include "core/editor/EditorValues.h"
+#include "ui/chrome/HoverButtons.h"
+#include "ui/chrome/ImageList.h"
+#include "ui/chrome/WindowChrome.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QTimer;
+class QVariantAnimation;
+
+namespace tavlor {
+
+struct ProgramContext;
+class PictureBox;
+class PortraitBox;
+
+class Form1 : public QWidget {
+  Q_OBJECT
+ public:
+  static constexpr int kWidth = 985;
+  static constexpr int kHeight = 660;
+  static constexpr int kVoicePanelOpenTwips = 2700;
+
+  explicit Form1(ProgramContext& context, QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // --- Controls (object names are the member names; array members end in _<index>) ---
+  std::array<QLineEdit*, 2> tx_Name1{};  // 0 family name, 1 given name
+  std::array<QLineEdit*, 2> tx_DY{};     // readings
+  QLineEdit* TX_year = nullptr;          // birth year
+  QProgressBar* pbar_year = nullptr;     // 1460..1650, dragged with the left button
+  QLineEdit* TX_age = nullptr;           // lifespan, counting both end years
+  QProgressBar* pbar_age = nullptr;      // 16..110
+  std::array<PictureBox*, 2> Pic_Min{};  // 0 birth year, 1 lifespan
+  std::array<PictureBox*, 2> Pic_Max{};
+  std::array<QLabel*, 7> lb_sm{};             // 0 death year, 1..6 the age in each scenario year
+  std::array<QLabel*, 5> lb4W{};              // 統率 武勇 知略 政治 義理
+  std::array<QComboBox*, 5> Com_SS{};         // aptitudes 足軽 騎馬 弓 鉄砲 兵器: D C B A S
+  QComboBox* COB_ZF = nullptr;                // tactic, list index = stored value
+  QComboBox* COB_ZF_BAK = nullptr;            // hidden copy of the 57 names for the language switch
+  std::array<PictureBox*, 2> Pic_opt{};       // sex: 0 女, 1 男
+  std::array<PictureBox*, 8> Pic_opt_CZ{};    // origin; even indexes in the left column
+  std::array<PictureBox*, 2> Pic_opt_SF{};    // status: 0 家臣, 1 浪人
+  std::array<PictureBox*, 13> PIC_snd{};      // 0 the chosen voice, 1..12 the choices in Pic_sen2
+  PictureBox* Pic_Sen = nullptr;              // opens and closes the voice panel
+  QWidget* Pic_sen2 = nullptr;                // the voice panel (height 0 when closed)
+  std::array<QLineEdit*, 4> tx_XXWJ{};        // related general numbers: 相性 親愛 嫌悪 実父
+  std::array<QLabel*, 4> LB_XXWJ{};           // their names
+  std::array<PortraitBox*, 4> PIC_SWJ{};      // their small portraits (41 x 41)
+  PortraitBox* CG_PIC = nullptr;              // the large portrait (201 x 201)
+  PictureBox* Pic_CG = nullptr;               // 变更肖像: opens the portrait browser
+  std::array<PictureBox*, 3> Pic_cancel{};    // clear tx_XXWJ(k + 1)
+  std::array<PictureBox*, 8> Pic_Chang_LL{};  // 0 abilities .. 3-6 relations .. 7 home base
+  QLabel* lb_CityName = nullptr;
+  std::array<QLineEdit*, 4> Tx_Lz{};    // biography lines, 18 double-byte characters each
+  QLabel* Label3 = nullptr;             // hidden scratch label
+  QLabel* Label4 = nullptr;             // echoes the code of the last key typed into a biography line
+  std::array<PictureBox*, 3> Pic_YN{};  // 0 change, 1 add, 2 quit
+  QTimer* Timer1 = nullptr;             // hover timer of Pic_Chang_LL
+  QTimer* Timer3 = nullptr;             // docks the list window (100 ms)
+  QTimer* Timer4 = nullptr;             // hover timer of Pic_YN
+  QTimer* Timer5 = nullptr;             // hover timer of Pic_Min
+  QTimer* Timer6 = nullptr;             // hover timer of Pic_Max
+  QTimer* Timer7 = nullptr;             // hover timer of Pic_cancel
+  QTimer* Timer8 = nullptr;             // hover timer of Pic_CG
+
+  // --- Methods other windows call ---
+  // Recomputes the death year and the six scenario ages from TX_year and TX_age.
+  void SMJS();
+  void Click_opt(int k);         // sex option k; CurSex = k
+  void Click_Pic_opt_CZ(int k);  // origin option k; CurOrigin = k
+  void Click_opt_sf(int k);      // status option k; CurStatus = 7 (k = 0) or 3 (k = 1)
+  void Click_snd(int k);         // voice k (1..12): shows it in PIC_snd(0), closes the panel
+  // Focus with caret placement: 0 select all, 1 caret at start, 2 caret at end; other modes do
+  // nothing. An empty box only takes the focus.
+  static void FocusText(QLineEdit* box, int mode);
+  // Image `number` (from 1) of the editor's image list IML or IML1.
+  const QPixmap& ImageOf(ImageListId list, int number) const;
+
+  // The controls' contents as plain values (texts are interface bytes) and back.
+  EditorValues CollectValues() const;
+  void ApplyValues(const EditorValues& values);
+  // Shows the sex, origin, status and voice options of `state` and takes its values.
+  void ApplyState(const EditorState& state);
+
+  // The list window docked at the editor's left while `autoFollow` is checked (Timer3).
+  void SetDockedWindow(QWidget* listWindow, QCheckBox* autoFollow);
+
+  // The voice panel's target height in pixels (its height once the slide has finished).
+  int VoicePanelTargetHeight() const { return voicePanelTarget_; }
+  // The hover state shared by all button families of this window.
+  HoverWatch& Hover() { return hover_; }
+  HoverFamily& Family(int timerNumber);  // the family watched by Timer1, 4, 5, 6, 7 or 8
+
+ signals:
+  void changeRequested();  // Pic_YN(0) released
+  void addRequested();     // Pic_YN(1) released
+  // The change buttons and the face button: the pickers connect here.
+  void abilityPickerRequested();           // Pic_Chang_LL(0)
+  void linkPickerRequested(int linkSlot);  // Pic_Chang_LL(3..6); CurLinkSlot is set first
+  void cityPickerRequested();              // Pic_Chang_LL(7)
+  void portraitBrowserRequested();         // Pic_CG pressed with the left button
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildNameFields();
+  void BuildYearFields();
+  void BuildLifespanLine();
+  void BuildOptions();
+  void BuildVoicePanel();
+  void BuildAbilityFields();
+  void BuildRelationRows();
+  void BuildBiographyLines();
+  void BuildButtons();
+  void BuildTimers();
+  void ConnectButtons();
+
+  void OnSliderMouse(QProgressBar* bar, int x, Qt::MouseButtons buttons);
+  void ToggleVoicePanel();
+  void SetVoicePanelHeight(int pixels);
+  bool OnBiographyKey(int line, QKeyEvent* event);
+  void OnBiographyChanged(int line);
+  void OnChangeButton(int index);
+  void OnQuit();
+  void DockListWindow();
+
+  ProgramContext& context_;
+  HoverWatch hover_;
+  std::array<HoverFamily*, 6> families_{};  // Timer1, 4, 5, 6, 7, 8 in that order
+  WindowDragger dragger_;
+  QPixmap background_;
+  QVariantAnimation* voiceSlide_ = nullptr;
+  int voicePanelTarget_ = 0;
+  bool applyingValues_ = false;  // line-change handling is quiet while values are applied
+  QPointer<QWidget> dockedWindow_;
+  QPointer<QCheckBox> autoFollow_;
+};
+
+}  // namespace tavlor
