@@ -1,0 +1,198 @@
+// Reading the edit-data file into the General table and writing it back. Reading works on a copy
+// of the table that replaces the caller's only when the whole load succeeded.
+#include "core/data/EditData.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+#include <memory>
+#include <span>
+#include <system_error>
+
+#include "core/data/ByteOrder.h"
+#include "core/data/SafeFileWrite.h"
+
+namespace tavlor {
+namespace {
+
+// The longest file that can carry meaning: the header and 1000 entries with every flag set.
+// Bytes behind it are never read, so a huge file costs no more than this.
+constexpr std::size_t kLinkPairCount = 3;
+constexpr std::size_t kLongestEntry = kRecordSize + kLinkPairCount * 8 + kAppendixSize;
+constexpr std::size_t kLongestFile = kHeaderSize + kSlotCount * kLongestEntry;
+constexpr std::size_t kBirthYearOffset = 257;
+
+// Reads the link pairs of one entry from `at`. A value follows only a flag of 1; any other flag
+// leaves the pair's value as the slot held it. Returns false when the bytes run out.
+bool ReadLinks(std::span<const uint8_t> bytes, std::size_t& at, GeneralLinks& links) {
+  const auto readPair = [&](int32_t& flag, int32_t& value) {
+    if (bytes.size() - at < 4) return false;
+    flag = ReadLong(bytes.data() + at);
+    at += 4;
+    if (flag != 1) return true;
+    if (bytes.size() - at < 4) return false;
+    value = ReadLong(bytes.data() + at);
+    at += 4;
+    return true;
+  };
+  return readPair(links.HiddenLinkFlag, links.HiddenLinkNo) &&
+         readPair(links.FavouredFlag, links.FavouredNo) && readPair(links.DislikedFlag, links.DislikedNo);
+}
+
+void AppendLinks(std::string& out, const GeneralLinks& links) {
+  const auto appendLong = [&out](int32_t value) {
+    uint8_t bytes[4];
+    WriteLong(bytes, value);
+    out.append(reinterpret_cast<const char*>(bytes), 4);
+  };
+  const auto appendPair = [&](int32_t flag, int32_t value) {
+    appendLong(flag);
+    if (flag == 1) appendLong(value);
+  };
+  appendPair(links.HiddenLinkFlag, links.HiddenLinkNo);
+  appendPair(links.FavouredFlag, links.FavouredNo);
+  appendPair(links.DislikedFlag, links.DislikedNo);
+}
+
+// The system's reason for the last failed call, read right after it failed.
+std::string LastSystemReason() {
+  const int code = errno;
+  return code != 0 ? std::generic_category().message(code) : std::string("unknown error");
+}
+
+}  // namespace
+
+std::string DescribeFileError(const FileError& error) {
+  const char* verb = "";
+  switch (error.What) {
+    case FileError::Kind::None:
+      return "no error";
+    case FileError::Kind::CannotOpen:
+      verb = "cannot open";
+      break;
+    case FileError::Kind::CannotRead:
+      verb = "cannot read";
+      break;
+    case FileError::Kind::CannotWrite:
+      verb = "cannot write";
+      break;
+    case FileError::Kind::CannotReplace:
+      verb = "cannot replace";
+      break;
+  }
+  return std::string(verb) + " " + error.Path.string() + ": " + error.Reason;
+}
+
+LoadReport ParseEditData(const std::string& text, GeneralTable& table) {
+  LoadReport report;
+  const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(text.data()),
+                                       std::min(text.size(), kLongestFile));
+  // The load fills a copy, so that a caller's table is replaced as a whole or not at all.
+  auto loaded = std::make_unique<GeneralTable>(table);
+
+  loaded->HeaderBlock.fill(0);
+  const std::size_t headerBytes = std::min(bytes.size(), kHeaderSize);
+  std::copy_n(bytes.begin(), headerBytes, loaded->HeaderBlock.begin());
+  if (!bytes.empty() && headerBytes < kHeaderSize) report.TruncatedEntry = true;
+
+  std::size_t at = headerBytes;
+  int count = 0;
+  while (count < static_cast<int>(kSlotCount) && at < bytes.size()) {
+    if (bytes.size() - at < kRecordSize) {
+      report.TruncatedEntry = true;
+      break;
+    }
+    GeneralEntry& slot = loaded->Slots[static_cast<std::size_t>(count)];
+    const auto recordBytes = bytes.subspan(at).first<kRecordSize>();
+    if (ReadLong(recordBytes.data() + kBirthYearOffset) < 1) {
+      // The terminating record lands in the slot; its links and appendix are never read.
+      slot.Record = UnpackRecord(recordBytes);
+      table = std::move(*loaded);
+      table.GeneralCount = count;
+      return report;
+    }
+    std::size_t entryAt = at + kRecordSize;
+    GeneralLinks links = slot.Links;
+    if (!ReadLinks(bytes, entryAt, links) || bytes.size() - entryAt < kAppendixSize) {
+      report.TruncatedEntry = true;
+      break;
+    }
+    slot.Record = UnpackRecord(recordBytes);
+    slot.Links = links;
+    slot.Appendix = UnpackAppendix(bytes.subspan(entryAt).first<kAppendixSize>());
+    at = entryAt + kAppendixSize;
+    ++count;
+  }
+  loaded->GeneralCount = count;
+  table = std::move(*loaded);
+  return report;
+}
+
+LoadReport LoadEditData(const std::filesystem::path& file, GeneralTable& table) {
+  LoadReport report;
+  std::error_code code;
+  if (!std::filesystem::exists(file, code)) {
+    // A new file is created empty, as the game's own first run expects; a missing folder is an
+    // error that names the file.
+    errno = 0;
+    std::ofstream create(file, std::ios::binary | std::ios::app);
+    if (!create) {
+      report.Error = {FileError::Kind::CannotOpen, file, LastSystemReason()};
+      return report;
+    }
+  }
+  if (std::filesystem::is_directory(file, code)) {
+    report.Error = {FileError::Kind::CannotOpen, file, "Is a directory"};
+    return report;
+  }
+  errno = 0;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    report.Error = {FileError::Kind::CannotOpen, file, LastSystemReason()};
+    return report;
+  }
+  // Only the bytes that can carry meaning are read (one more tells the parser nothing; it stops
+  // after 1000 entries anyway).
+  std::string bytes(kLongestFile, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (in.bad()) {
+    report.Error = {FileError::Kind::CannotRead, file, "read error"};
+    return report;
+  }
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return ParseEditData(bytes, table);
+}
+
+std::string SerializeEditData(const GeneralTable& table) {
+  const auto count = static_cast<std::size_t>(std::clamp(table.GeneralCount, 0, int{kSlotCount}));
+  std::string out;
+  out.reserve(kHeaderSize + kSlotCount * kLongestEntry);
+  out.append(reinterpret_cast<const char*>(table.HeaderBlock.data()), kHeaderSize);
+  std::array<uint8_t, kRecordSize> record;
+  std::array<uint8_t, kAppendixSize> appendix;
+  for (std::size_t slot = 0; slot < count; ++slot) {
+    const GeneralEntry& entry = table.Slots[slot];
+    PackRecord(entry.Record, record);
+    out.append(reinterpret_cast<const char*>(record.data()), record.size());
+    AppendLinks(out, entry.Links);
+    PackAppendix(entry.Appendix, appendix);
+    out.append(reinterpret_cast<const char*>(appendix.data()), appendix.size());
+  }
+  // Unused entries are Blank slots, so the file always holds 1000 entries.
+  for (std::size_t slot = count; slot < kSlotCount; ++slot)
+    out.append(reinterpret_cast<const char*>(table.BlankSlot.data()), kBlankSlotSize);
+  return out;
+}
+
+FileError SaveEditData(const std::filesystem::path& file, const GeneralTable& table) {
+  return ReplaceFileSafely(file, SerializeEditData(table));
+}
+
+void LoadBlankSlot(const std::filesystem::path& file, GeneralTable& table) {
+  table.BlankSlot.fill(0);
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return;
+  in.read(reinterpret_cast<char*>(table.BlankSlot.data()), kBlankSlotSize);
+}
+
+}  // namespace tavlor
