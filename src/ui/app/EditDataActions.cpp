@@ -1,0 +1,70 @@
+// Load and save of the edit-data file with the user-facing reports around them.
+#include "ui/app/EditDataActions.h"
+
+#include "core/app/PathSettings.h"
+#include "core/data/BuiltinGeneralLists.h"
+#include "core/data/EditData.h"
+#include "core/text/GbkJisConversion.h"
+#include "core/text/TextTables.h"
+#include "ui/app/FileErrorText.h"
+#include "ui/app/ProgramContext.h"
+#include "ui/app/Prompts.h"
+#include "ui/app/TextCodec.h"
+
+namespace tavlor {
+namespace {
+
+FileError NoFileSet() {
+  FileError error;
+  error.What = FileError::Kind::CannotOpen;
+  error.Reason = "CUSTOMIZEFILE is empty";
+  return error;
+}
+
+}  // namespace
+
+std::filesystem::path EditDataFile(const ProgramContext& context) {
+  const std::string_view path = TrimBlanks(context.Paths.CustomizeFile);
+  if (path.empty()) return {};
+  return ResolveGameFile(std::string(path));
+}
+
+bool LoadGeneralsReporting(ProgramContext& context) {
+  const std::filesystem::path file = EditDataFile(context);
+  LoadReport report;
+  if (file.empty()) {
+    report.Error = NoFileSet();
+  } else {
+    report = LoadEditData(file, context.Table);
+  }
+  if (report.Error) {
+    CurrentPrompter().Error(DescribeFileProblem(QStringLiteral("读取武将数据失败！"), report.Error,
+                                                QStringLiteral("武将列表保持原样，程序继续运行。")),
+                            ProgramTitle());
+  } else {
+    context.RowPicked = false;
+    if (report.TruncatedEntry) {
+      CurrentPrompter().Warn(
+          QStringLiteral("武将数据文件在一个武将的中途结束，只读取了前 %1 名完整的武将。\n文件：%2")
+              .arg(context.Table.GeneralCount)
+              .arg(FromNativePath(file.string())),
+          ProgramTitle());
+    }
+  }
+  RefreshGeneralLists(SharedBuiltinGeneralLists(), context.Table, SharedTextTables().GbkJis);
+  return !report.Error;
+}
+
+bool SaveGeneralsReporting(const ProgramContext& context) {
+  const std::filesystem::path file = EditDataFile(context);
+  const FileError error = file.empty() ? NoFileSet() : SaveEditData(file, context.Table);
+  if (error) {
+    CurrentPrompter().Error(DescribeFileProblem(QStringLiteral("保存数据失败！"), error,
+                                                QStringLiteral("原文件未被改动，武将列表仍保留在程序中。")),
+                            ProgramTitle());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tavlor

@@ -1,0 +1,249 @@
+// Form2, the list window: builds the grid, menus and buttons and runs their actions.
+#include "ui/editor/Form2.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/editor/GridRows.h"
+#include "core/lang/LanguageState.h"
+#include "core/text/TextTables.h"
+#include "ui/app/EditDataActions.h"
+#include "ui/app/ProgramContext.h"
+#include "ui/app/Prompts.h"
+#include "ui/app/TextCodec.h"
+#include "ui/chrome/Twips.h"
+#include "ui/lang/LanguageMenu.h"
+
+namespace tavlor {
+namespace {
+
+constexpr int kRowHeightPixels = 22;
+constexpr int kInitialHeightPixels = 660;  // the editor's height; start-up sets it again
+
+QColor ColourOf(int32_t rgb) {
+  return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// The grid's own look: black text on the cell colours, a gold selection, light blue headings.
+const char* const kGridStyleSheet =
+    "QTableWidget { background: #f4efe2; color: #000000; gridline-color: #7d8a99;"
+    " selection-background-color: #d9b45a; selection-color: #000000; }"
+    "QHeaderView::section { background: rgb(140, 190, 235); color: #000000;"
+    " border: 0px; border-right: 1px solid #7d8a99; border-bottom: 1px solid #7d8a99; padding: 2px 4px; }";
+
+int GridWidthPixels() {
+  int width = 0;
+  for (int twips : kGridColumnWidthsTwips) width += TwipsToPixels(twips);
+  return width;
+}
+
+}  // namespace
+
+Form2::Form2(ProgramContext& context, QWidget* parent) : QMainWindow(parent), context_(context) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("TavlorV1.2"));
+  BuildGrid();
+  BuildButtons();
+  BuildMenus();
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setSpacing(6);
+  layout->addWidget(MFLX, 1);
+  layout->addWidget(CKAuto);
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(6);
+  buttons->addWidget(Command2);
+  buttons->addWidget(Command1);
+  layout->addLayout(buttons);
+  setCentralWidget(central);
+
+  // Wide enough for the three columns and the scroll bar; the height follows the editor.
+  resize(GridWidthPixels() + 48, kInitialHeightPixels);
+
+  // The grid starts with its headings only; start-up fills it after loading.
+  SetFlx();
+  ResetMflx();
+
+  QPointer<Form2> guard(this);
+  SharedLanguageState().OnChange([guard](bool) {
+    if (guard) guard->OnLanguageChanged();
+  });
+}
+
+void Form2::BuildGrid() {
+  MFLX = new QTableWidget(0, kGridColumnCount, this);
+  MFLX->setObjectName(QStringLiteral("MFLX"));
+  MFLX->setStyleSheet(QString::fromLatin1(kGridStyleSheet));
+  MFLX->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  MFLX->setSelectionBehavior(QAbstractItemView::SelectRows);
+  MFLX->setSelectionMode(QAbstractItemView::SingleSelection);
+  MFLX->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  MFLX->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  MFLX->setWordWrap(false);
+  MFLX->setTextElideMode(Qt::ElideRight);
+  MFLX->verticalHeader()->setVisible(false);
+  MFLX->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  MFLX->verticalHeader()->setDefaultSectionSize(kRowHeightPixels);
+  MFLX->horizontalHeader()->setSectionsClickable(false);
+  MFLX->horizontalHeader()->setHighlightSections(false);
+  MFLX->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  MFLX->horizontalHeader()->setMinimumSectionSize(0);
+  MFLX->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  MFLX->horizontalHeader()->setFixedHeight(kRowHeightPixels + 2);
+  for (int column = 0; column < kGridColumnCount; ++column) {
+    MFLX->setHorizontalHeaderItem(column, new QTableWidgetItem);
+    MFLX->setColumnWidth(column, TwipsToPixels(kGridColumnWidthsTwips[column]));
+  }
+  connect(MFLX, &QTableWidget::cellClicked, this, [this](int tableRow, int) { PickRow(tableRow + 1); });
+}
+
+void Form2::BuildButtons() {
+  Command1 = new QPushButton(QStringLiteral("保存数据"), this);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command2 = new QPushButton(QStringLiteral("重新读取"), this);
+  Command2->setObjectName(QStringLiteral("Command2"));
+  CKAuto = new QCheckBox(QStringLiteral("自动跟随"), this);
+  CKAuto->setObjectName(QStringLiteral("CKAuto"));
+  CKAuto->setChecked(true);
+  connect(Command1, &QPushButton::clicked, this, &Form2::SaveAllGenerals);
+  connect(Command2, &QPushButton::clicked, this, &Form2::ReloadGenerals);
+}
+
+void Form2::BuildMenus() {
+  M_system = menuBar()->addMenu(QStringLiteral("系统"));
+  M_system->setObjectName(QStringLiteral("M_system"));
+  M_Exit = M_system->addAction(QStringLiteral("退   出"));
+  M_Exit->setObjectName(QStringLiteral("M_Exit"));
+  connect(M_Exit, &QAction::triggered, this, &Form2::exitRequested);
+
+  M_MSG = menuBar()->addMenu(QStringLiteral("语言"));
+  M_MSG->setObjectName(QStringLiteral("M_MSG"));
+  M_GB = M_MSG->addAction(QStringLiteral("简  体"));
+  M_GB->setObjectName(QStringLiteral("M_GB"));
+  M_BIG = M_MSG->addAction(QStringLiteral("BIG码"));
+  M_BIG->setObjectName(QStringLiteral("M_BIG"));
+  BindLanguageActions(M_GB, M_BIG);
+
+  M_Help = menuBar()->addMenu(QStringLiteral("帮助"));
+  M_Help->setObjectName(QStringLiteral("M_Help"));
+  M_MkWJ = M_Help->addAction(QStringLiteral("如何建新武将"));
+  M_MkWJ->setObjectName(QStringLiteral("M_MkWJ"));
+  connect(M_MkWJ, &QAction::triggered, this, &Form2::helpRequested);
+  M_about = M_Help->addAction(QStringLiteral("关  于"));
+  M_about->setObjectName(QStringLiteral("M_about"));
+  connect(M_about, &QAction::triggered, this,
+          [] { CurrentPrompter().Inform(QStringLiteral("Tavlor V1.2"), QStringLiteral("帮助")); });
+}
+
+void Form2::WriteCell(int column, int row, int widthTwips, const QString& text, int32_t colour) {
+  if (column < 0 || column >= MFLX->columnCount() || row < 0 || row > MFLX->rowCount()) return;
+  const int width = TwipsToPixels(widthTwips);
+  if (MFLX->columnWidth(column) != width) MFLX->setColumnWidth(column, width);
+
+  QTableWidgetItem* item = row == 0 ? MFLX->horizontalHeaderItem(column) : MFLX->item(row - 1, column);
+  if (item == nullptr) {
+    item = new QTableWidgetItem;
+    if (row == 0) {
+      MFLX->setHorizontalHeaderItem(column, item);
+    } else {
+      MFLX->setItem(row - 1, column, item);
+    }
+  }
+  item->setText(text);
+  // A name cut by the column's width can still be read whole.
+  if (column == 2 && row > 0) item->setToolTip(text);
+  if (colour != kNoCellColour) item->setBackground(ColourOf(colour));
+}
+
+void Form2::SetFlx() {
+  const GridHeadingTexts headings = GridHeadings(SharedTextTables(), SharedLanguageState().IsSimplified());
+  for (int column = 0; column < kGridColumnCount; ++column) {
+    WriteCell(column, 0, kGridColumnWidthsTwips[column], FromInterfaceBytes(headings[column].Text),
+              headings[column].Colour);
+  }
+}
+
+void Form2::ResetMflx() {
+  if (context_.Table.GeneralCount < 1) return;
+  const std::vector<GridGeneralRow> rows =
+      GridRowsOfTable(context_.Table, SharedTextTables(), SharedLanguageState().IsSimplified());
+  MFLX->setUpdatesEnabled(false);
+  SetFlexRows(static_cast<int>(rows.size()) + 1);
+  for (int slot = 0; slot < static_cast<int>(rows.size()); ++slot) {
+    const GridGeneralRow& row = rows[slot];
+    const int gridRow = slot + 1;
+    WriteCell(1, gridRow, kGridColumnWidthsTwips[1], FromInterfaceBytes(row.Number.Text), row.Number.Colour);
+    WriteCell(2, gridRow, kGridColumnWidthsTwips[2], FromInterfaceBytes(row.Name.Text), row.Name.Colour);
+    WriteCell(3, gridRow, kGridColumnWidthsTwips[3], FromInterfaceBytes(row.Appear.Text), row.Appear.Colour);
+  }
+  MFLX->setUpdatesEnabled(true);
+}
+
+int Form2::FlexRows() const {
+  return MFLX->rowCount() + 1;
+}
+
+void Form2::SetFlexRows(int rows) {
+  MFLX->setRowCount(std::max(rows, 1) - 1);
+}
+
+void Form2::ClearGrid() {
+  MFLX->clearContents();
+  for (int column = 0; column < MFLX->columnCount(); ++column) {
+    MFLX->setHorizontalHeaderItem(column, new QTableWidgetItem);
+  }
+}
+
+QString Form2::CellText(int column, int row) const {
+  const QTableWidgetItem* item = row == 0 ? MFLX->horizontalHeaderItem(column) : MFLX->item(row - 1, column);
+  return item != nullptr ? item->text() : QString();
+}
+
+int32_t Form2::CellColour(int column, int row) const {
+  const QTableWidgetItem* item = row == 0 ? MFLX->horizontalHeaderItem(column) : MFLX->item(row - 1, column);
+  if (item == nullptr || item->background().style() == Qt::NoBrush) return kNoCellColour;
+  const QColor colour = item->background().color();
+  return (colour.red() << 16) | (colour.green() << 8) | colour.blue();
+}
+
+void Form2::SaveAllGenerals() {
+  if (!CurrentPrompter().AskYesNo(QStringLiteral("你确定要保存所有数据吗？"), QStringLiteral("保存数据")))
+    return;
+  if (!SaveGeneralsReporting(context_)) return;
+  CurrentPrompter().Inform(QStringLiteral("写入完成！"), QStringLiteral("完成提示！"));
+}
+
+void Form2::ReloadGenerals() {
+  ClearGrid();
+  SetFlx();
+  LoadGeneralsReporting(context_);
+  ResetMflx();
+}
+
+void Form2::PickRow(int row) {
+  if (row < 1 || row >= FlexRows()) return;
+  context_.SelectedSlot = row - 1;
+  context_.RowPicked = true;
+  emit generalPicked(row);
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit exitRequested();
+}
+
+void Form2::OnLanguageChanged() {
+  SetFlx();
+  ResetMflx();
+}
+
+}  // namespace tavlor
