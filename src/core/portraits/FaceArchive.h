@@ -46,6 +46,7 @@ class FaceArchive {
 
  private:
   FaceArchive() = default;
+  bool ReadTables(std::string* reason);
   bool ReadAt(uint64_t offset, char* out, std::size_t length);
 
   std::ifstream file_;
