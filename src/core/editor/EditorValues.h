@@ -39,26 +39,34 @@ struct EditorValues {
 // The editor's controls before any general is shown (design-time texts and start-up defaults).
 EditorValues DefaultEditorValues();
 
+// CurFace when the shown general's face number has no face code that stores it again (it resolves
+// to no face, or to a game face whose index the browser reads as an edit face): writing the general
+// then keeps its stored FaceNo instead of taking the previous general's face.
+inline constexpr int kKeepStoredFace = -1;
+
 // What showing a general does besides filling the values: which faces to draw.
 struct ShownGeneral {
   EditorValues Values;
   EditorState State;
-  // The large portrait: nothing when the face number resolves to no face (CG_PIC keeps its
-  // picture and CurFace its value).
+  // The large portrait: nothing when the face number resolves to no face (CG_PIC is then cleared
+  // and CurFace is kKeepStoredFace).
   std::optional<ResolvedFace> Portrait;
   // The related generals' small portraits, per link row: nothing when the row is skipped.
   std::array<std::optional<ResolvedFace>, 4> LinkPortraits;
 };
 
 // Shows slot `slot` of the table (the grid pick: link rows and biography lines cleared first).
-// `current` is the editor state and values before showing; fields the general does not set keep
-// their values from it. `listNames` gives the built-in list row names and face numbers.
+// `current` and `state` are the editor's values and state before showing; what the general does
+// not set keeps its value from them (the first biography box's enabled state when the general has
+// no first line, CurLinkSlot). `lists` gives the related generals' names and face numbers. A slot
+// outside 0..999 shows nothing and returns `current` and `state` as they are.
 class BuiltinGeneralLists;
 ShownGeneral ShowGeneral(const GeneralTable& table, int slot, const EditorValues& current,
                          const EditorState& state, const BuiltinGeneralLists& lists, TextTables& tables,
                          bool simplified);
 
-// Writes the editor's values and state into slot `slot` (every field, the fixed values included).
+// Writes the editor's values and state into slot `slot` (every field, the fixed values included);
+// a slot outside 0..999 is left alone. The callers (GeneralEditing.h) check the slot and the count.
 void WriteGeneral(const EditorValues& values, const EditorState& state, int slot, GeneralTable& table,
                   TextTables& tables, bool simplified);
 

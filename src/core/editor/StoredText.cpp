@@ -1,0 +1,40 @@
+// Conversions of the editor's texts to and from the record's fields.
+#include "core/editor/StoredText.h"
+
+#include <cstdint>
+
+#include "core/text/TextTables.h"
+
+namespace tavlor {
+
+std::string ShownTextOfField(std::string_view storedBytes, TextTables& tables, bool simplified) {
+  const std::string gbk(TrimBlanks(SjisToGbk(storedBytes, tables.GbkJis)));
+  return simplified ? gbk : GbToBig5(gbk, tables.GbBig5);
+}
+
+std::string GbkOfShownText(std::string_view shown, TextTables& tables, bool simplified) {
+  return simplified ? std::string(shown) : Big5ToGb(shown, tables.GbBig5);
+}
+
+std::string StoredBytesOfShownText(std::string_view shown, std::size_t width, TextTables& tables,
+                                   bool simplified) {
+  const std::string sjis = GbkToSjis(GbkOfShownText(shown, tables, simplified), tables.GbkJis);
+  // Cutting at the width may not leave the lead byte of a character alone at the end: the game
+  // would read it together with whatever follows the field.
+  std::string stored = CutToBytes(sjis, width);
+  return PadToBytes(stored, width, '\0');
+}
+
+bool IsDoubleByteCodes(std::string_view bytes, std::size_t count) {
+  if (bytes.size() != count * 2) return false;
+  for (std::size_t i = 0; i < bytes.size(); i += 2) {
+    const auto lead = static_cast<uint8_t>(bytes[i]);
+    const auto trail = static_cast<uint8_t>(bytes[i + 1]);
+    const bool isLead = lead >= 0x81 && lead <= 0xFE;
+    const bool isTrail = (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFE);
+    if (!isLead || !isTrail) return false;
+  }
+  return true;
+}
+
+}  // namespace tavlor

@@ -1,0 +1,34 @@
+// Text between the editor's controls and the record's fixed-width Shift-JIS fields: converted for
+// display on the way in, converted, cut and padded on the way out.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tavlor {
+
+struct TextTables;
+
+// Field widths of the record, in bytes.
+inline constexpr std::size_t kNameWidth = 11;
+inline constexpr std::size_t kReadingWidth = 19;
+inline constexpr std::size_t kBioLineWidth = 36;
+
+// A stored field as the editor shows it: SjisToGbk, blanks trimmed, then GbToBig5 in the
+// Traditional language.
+std::string ShownTextOfField(std::string_view storedBytes, TextTables& tables, bool simplified);
+
+// The interface text as GBK: Big5ToGb first in the Traditional language.
+std::string GbkOfShownText(std::string_view shown, TextTables& tables, bool simplified);
+
+// The bytes a field of `width` receives for a shown text: GBK (see above), GbkToSjis, cut to the
+// width without splitting a double-byte character, NUL-padded to exactly `width` bytes. The caller
+// trims names first; biography lines are taken untrimmed.
+std::string StoredBytesOfShownText(std::string_view shown, std::size_t width, TextTables& tables,
+                                   bool simplified);
+
+// Whether stored bytes are exactly `count` double-byte codes and nothing else.
+bool IsDoubleByteCodes(std::string_view bytes, std::size_t count);
+
+}  // namespace tavlor
