@@ -1,0 +1,28 @@
+// The program's own look in place of a skinning component: the Fusion style, a CJK font and a
+// style sheet in the editor's dark lacquer and gold manner.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QApplication;
+class QWidget;
+
+namespace tavlor {
+
+// "Noto Sans CJK SC" where installed (the platform's CJK fallback otherwise), at the given size.
+QFont ProgramFont(int pointSize = 10);
+
+// Style sheet of the framed main windows (the list window with its menus and buttons).
+QString ProgramStyleSheet();
+
+// Style sheet of the message boxes and tooltips, set on the whole application.
+QString MessageBoxStyleSheet();
+
+// Style, font and message-box look for the whole application.
+void ApplyProgramStyle(QApplication& application);
+
+// Styles one main window (the start-up's styling step): its style sheet, font and icon.
+void StyleProgramWindow(QWidget& window);
+
+}  // namespace tavlor

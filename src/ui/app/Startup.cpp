@@ -1,0 +1,123 @@
+// The start-up sequence, step by step in the order the program has always followed.
+#include "ui/app/Startup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include "core/app/PathSettings.h"
+#include "core/data/BuiltinGeneralLists.h"
+#include "core/data/EditData.h"
+#include "core/lang/InterfaceTexts.h"
+#include "core/text/TextTables.h"
+#include "ui/app/EditDataActions.h"
+#include "ui/app/ProgramContext.h"
+#include "ui/app/ProgramStyle.h"
+#include "ui/app/Prompts.h"
+#include "ui/app/TextCodec.h"
+#include "ui/chrome/PictureBox.h"
+#include "ui/editor/Form1.h"
+#include "ui/editor/Form2.h"
+#include "ui/portraits/FaceDrawing.h"
+
+namespace tavlor {
+namespace {
+
+// The built-in generals that the related-general picker lists, installed beside the program.
+constexpr const char* kBuiltinGeneralsFile = "BuiltinGenerals.tsv";
+
+void ResolveProgramPaths(ProgramContext& context) {
+  const MessageReporter report = [](std::string_view gbkMessage, const std::string& path) {
+    CurrentPrompter().Warn(FromGbk(gbkMessage) + FromNativePath(path), ProgramTitle());
+  };
+  context.Paths = ResolvePaths(context.ProgramFolder, report);
+  SharedPathSettings() = context.Paths;
+}
+
+QRect ScreenArea(const QWidget& window) {
+  const QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+}
+
+// The editor sits at the right edge of the screen; the list window is shown at its left with the
+// editor's height and is kept there by the editor's docking timer while CKAuto is checked.
+void PlaceWindows(Form1& form1, Form2& form2) {
+  const QRect screen = ScreenArea(form1);
+  const int top = screen.top() + std::max(0, (screen.height() - form1.height()) / 2);
+  form1.move(screen.right() + 1 - form1.width(), top);
+
+  form2.show();
+  const int frameExtra = form2.frameGeometry().height() - form2.height();
+  form2.resize(form2.width(), std::max(200, form1.height() - frameExtra));
+  form2.move(form1.x() - form2.frameGeometry().width(), form1.y());
+  form1.SetDockedWindow(&form2, form2.CKAuto);
+}
+
+void DrawFirstPortraits(const ProgramContext& context, Form1& form1) {
+  OpenFaceArchive(context.Paths.KaoSPath);
+  DrawFace(0, form1.PIC_SWJ[0]);
+  OpenFaceArchive(context.Paths.KaoLPath);
+  DrawFace(0, form1.CG_PIC);
+}
+
+// Origin k shows its unselected plate, then origin 0 and status 0 (家臣) show as chosen.
+void ShowFirstOptionImages(Form1& form1) {
+  for (int k = 0; k < static_cast<int>(form1.Pic_opt_CZ.size()); ++k) {
+    form1.Pic_opt_CZ[k]->SetPicture(form1.ImageOf(ImageListId::IML, k + 5));
+  }
+  form1.Pic_opt_CZ[0]->SetPicture(form1.ImageOf(ImageListId::IML, 13));
+  form1.Pic_opt_SF[0]->SetPicture(form1.ImageOf(ImageListId::IML, 23));
+  form1.Pic_opt_SF[1]->SetPicture(form1.ImageOf(ImageListId::IML, 22));
+}
+
+void SelectFirstEntry(QComboBox* list) {
+  if (list != nullptr && list->count() > 0) list->setCurrentIndex(0);
+}
+
+void SetEditorDefaults(ProgramContext& context, Form1& form1) {
+  context.State = EditorState{};
+  context.State.CurFace = 0;
+  context.State.CurSex = 1;
+  context.State.CurVoice = 4;
+  context.State.CurOrigin = 0;
+  context.State.CurStatus = 7;
+  context.State.CurCity = 36;
+  form1.ApplyState(context.State);
+  form1.lb_CityName->setText(Caption(texts::ListCity[context.State.CurCity]));
+}
+
+void LoadGenerals(ProgramContext& context) {
+  // The built-in rows first: refreshing after the load appends the registered generals behind
+  // them. A damaged list file costs only the related-general names, so it is not fatal.
+  const auto problems =
+      SharedBuiltinGeneralLists().LoadBuiltinRows(context.ProgramFolder / kBuiltinGeneralsFile);
+  for (const auto& problem : problems) {
+    qWarning("%s line %d: %s", kBuiltinGeneralsFile, problem.Line, problem.Reason.c_str());
+  }
+  context.SelectedSlot = 0;
+  LoadGeneralsReporting(context);
+}
+
+}  // namespace
+
+void RunStartup(ProgramContext& context, Form1& form1, Form2& form2, QWidget* splash) {
+  ResolveProgramPaths(context);
+  LoadAllTextTables(context.ProgramFolder);
+  StyleProgramWindow(form1);
+  StyleProgramWindow(form2);
+  PlaceWindows(form1, form2);
+  DrawFirstPortraits(context, form1);
+  ShowFirstOptionImages(form1);
+  for (QComboBox* aptitude : form1.Com_SS) SelectFirstEntry(aptitude);
+  LoadBlankSlot(context.ProgramFolder / "Bk.N13", context.Table);
+  SetEditorDefaults(context, form1);
+  SelectFirstEntry(form1.COB_ZF);
+  LoadGenerals(context);
+  form2.SetFlexRows(context.Table.GeneralCount + 1);
+  form2.ResetMflx();
+  if (splash != nullptr) splash->hide();
+}
+
+}  // namespace tavlor

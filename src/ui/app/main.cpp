@@ -1,0 +1,120 @@
+// The program: the splash first, then the editor and the list window after the start-up sequence.
+// Closing either main window, or the list window's exit item, ends the program without saving.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "ui/app/Form5.h"
+#include "ui/app/ProgramContext.h"
+#include "ui/app/ProgramStyle.h"
+#include "ui/app/Prompts.h"
+#include "ui/app/Startup.h"
+#include "ui/editor/Form1.h"
+#include "ui/editor/Form2.h"
+
+namespace {
+
+// In screenshot mode nobody is there to answer: messages go to stderr and questions get No.
+class ConsolePrompter final : public tavlor::Prompter {
+ public:
+  bool AskYesNo(const QString& text, const QString& title) override {
+    Print("question", text, title);
+    return false;
+  }
+  void Inform(const QString& text, const QString& title) override { Print("information", text, title); }
+  void Warn(const QString& text, const QString& title) override { Print("warning", text, title); }
+  void Error(const QString& text, const QString& title) override { Print("error", text, title); }
+
+ private:
+  static void Print(const char* kind, const QString& text, const QString& title) {
+    std::fprintf(stderr, "[%s] %s: %s\n", kind, qUtf8Printable(title), qUtf8Printable(text));
+  }
+};
+
+// Ends the program when the watched window is closed.
+class QuitOnClose final : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Close) QCoreApplication::quit();
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+// Grabs the whole screen into `path` once the windows have painted, then quits.
+void ScheduleScreenshot(const QString& path) {
+  QTimer::singleShot(1000, qApp, [path] {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const bool saved = screen != nullptr && screen->grabWindow(0).save(path);
+    std::fprintf(stderr, saved ? "Screenshot written to %s\n" : "Could not write the screenshot %s\n",
+                 qUtf8Printable(path));
+    QCoreApplication::exit(saved ? 0 : 1);
+  });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tavlor"));
+  QApplication::setApplicationVersion(QStringLiteral("1.2"));
+  // The editor and the list window end the program themselves; a closed picker must not.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  QCommandLineParser options;
+  options.setApplicationDescription(QStringLiteral("Editor for the registered generals of Nobunaga13"));
+  options.addHelpOption();
+  options.addVersionOption();
+  const QCommandLineOption screenshotOption(
+      QStringLiteral("screenshot"), QStringLiteral("After start-up, save the screen to <path> and quit."),
+      QStringLiteral("path"));
+  options.addOption(screenshotOption);
+  options.process(application);
+  const QString screenshotPath = options.value(screenshotOption);
+
+  tavlor::ApplyProgramStyle(application);
+  ConsolePrompter consolePrompter;
+  if (!screenshotPath.isEmpty()) tavlor::SetPrompter(&consolePrompter);
+
+  tavlor::ProgramContext context;
+  context.ProgramFolder =
+      std::filesystem::path(QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdU16String());
+
+  tavlor::Form5 splash;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    splash.move(screen->availableGeometry().center() - splash.rect().center());
+  }
+  std::unique_ptr<tavlor::Form1> form1;
+  std::unique_ptr<tavlor::Form2> form2;
+  QuitOnClose quitOnClose;
+
+  QObject::connect(&splash, &tavlor::Form5::finished, &application, [&] {
+    if (!form1) {
+      form1 = std::make_unique<tavlor::Form1>(context);
+      form2 = std::make_unique<tavlor::Form2>(context);
+      form1->installEventFilter(&quitOnClose);
+      QObject::connect(form2.get(), &tavlor::Form2::exitRequested, &application, &QCoreApplication::quit);
+      tavlor::RunStartup(context, *form1, *form2, &splash);
+    }
+    form1->show();
+    form2->show();
+    form1->raise();
+    splash.close();
+    if (!screenshotPath.isEmpty()) ScheduleScreenshot(screenshotPath);
+  });
+  splash.show();
+
+  const int result = QApplication::exec();
+  tavlor::SetPrompter(nullptr);
+  return result;
+}
