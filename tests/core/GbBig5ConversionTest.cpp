@@ -1,0 +1,128 @@
+// GB <-> Big5 on small tables the test writes (each entry names its own index), and the retry of a
+// failed load.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/text/GbBig5Conversion.h"
+#include "support/TempFolder.h"
+
+namespace tavlor {
+namespace {
+
+using testing::TempFolder;
+using testing::WriteFileBytes;
+
+uint16_t GbEntry(std::size_t index) {
+  return static_cast<uint16_t>(0x9000 + index);
+}
+uint16_t Big5Entry(std::size_t index) {
+  return static_cast<uint16_t>(0x4000 + index);
+}
+
+std::string TableBytes(std::size_t entries, uint16_t (*code)(std::size_t)) {
+  std::string bytes;
+  for (std::size_t i = 0; i < entries; ++i) {
+    bytes.push_back(static_cast<char>(code(i) & 0xFF));
+    bytes.push_back(static_cast<char>(code(i) >> 8));
+  }
+  return bytes;
+}
+
+std::string Code(uint16_t code) {
+  return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+}
+
+void WriteTables(const TempFolder& folder) {
+  WriteFileBytes(folder / "GB.DAT", TableBytes(kGbEntries, GbEntry));
+  WriteFileBytes(folder / "BIG5.DAT", TableBytes(kBig5Entries, Big5Entry));
+}
+
+std::unique_ptr<GbBig5Tables> TablesIn(const TempFolder& folder) {
+  auto tables = std::make_unique<GbBig5Tables>();
+  tables->ProgramFolder = folder.Path();
+  return tables;
+}
+
+TEST(GbBig5Pairs, IndexesAndPairTests) {
+  EXPECT_EQ(GbIndex(0xA1, 0xA1), 0);
+  EXPECT_EQ(GbIndex(0xF7, 0xFE), 8177);
+  EXPECT_TRUE(IsGbPair(0xA1, 0xA1));
+  EXPECT_FALSE(IsGbPair(0xF8, 0xA1));
+  EXPECT_FALSE(IsGbPair(0xB0, 0x40));
+  EXPECT_EQ(Big5Index(0xA1, 0x40), 0);
+  EXPECT_EQ(Big5Index(0xA1, 0x7E), 62);
+  EXPECT_EQ(Big5Index(0xA1, 0xA1), 63);
+  EXPECT_EQ(Big5Index(0xFE, 0xFE), 14757);
+  EXPECT_EQ(Big5Index(0xA4, 0x90), 0);  // a trail byte between the two ranges
+  EXPECT_TRUE(IsBig5Pair(0xFF, 0x40));
+  EXPECT_FALSE(IsBig5Pair(0xA4, 0x90));
+  EXPECT_FALSE(IsBig5Pair(0xA0, 0xA1));
+}
+
+TEST(GbBig5Conversion, ConvertsPairsAndCopiesEverythingElse) {
+  TempFolder folder;
+  WriteTables(folder);
+  auto tables = TablesIn(folder);
+
+  EXPECT_EQ(GbToBig5("", *tables), "");
+  EXPECT_EQ(GbToBig5("ABC", *tables), "ABC");
+  EXPECT_EQ(Big5ToGb("ABC", *tables), "ABC");
+  EXPECT_EQ(GbToBig5(Code(0xA1A1), *tables), Code(GbEntry(0)));
+  EXPECT_EQ(GbToBig5(Code(0xF7FE) + "x", *tables), Code(GbEntry(8177)) + "x");
+  EXPECT_EQ(GbToBig5(Code(0x8140) + Code(0xB040), *tables), Code(0x8140) + Code(0xB040));
+  EXPECT_EQ(GbToBig5("a\xB0", *tables), "a\xB0");  // a lead byte at the end is copied
+
+  EXPECT_EQ(Big5ToGb(Code(0xA140), *tables), Code(Big5Entry(0)));
+  EXPECT_EQ(Big5ToGb(Code(0xA1A1), *tables), Code(Big5Entry(63)));
+  EXPECT_EQ(Big5ToGb(Code(0xFEFE) + "1", *tables), Code(Big5Entry(14757)) + "1");
+  EXPECT_EQ(Big5ToGb("\xFF\x40", *tables), "\xFF\x40");
+}
+
+TEST(GbBig5Conversion, TwoByteCodesOutsideTheTableStayWhole) {
+  TempFolder folder;
+  WriteTables(folder);
+  auto tables = TablesIn(folder);
+  // 0x84D9 is no GB2312 code; its trail byte 0xD9 must not pair with the next lead byte 0xC8.
+  const std::string text = Code(0x84D9) + Code(0xC8F0);
+  EXPECT_EQ(GbToBig5(text, *tables), Code(0x84D9) + Code(GbEntry(GbIndex(0xC8, 0xF0))));
+  const std::string big5 = Code(0x8EA1) + Code(0xA4A4);
+  EXPECT_EQ(Big5ToGb(big5, *tables), Code(0x8EA1) + Code(Big5Entry(Big5Index(0xA4, 0xA4))));
+}
+
+TEST(GbBig5Conversion, ZeroEntriesKeepTheCode) {
+  TempFolder folder;
+  std::string gb = TableBytes(kGbEntries, GbEntry);
+  gb[0] = gb[1] = '\0';  // entry 0 holds no character
+  WriteFileBytes(folder / "GB.DAT", gb);
+  WriteFileBytes(folder / "BIG5.DAT", TableBytes(kBig5Entries, Big5Entry));
+  auto tables = TablesIn(folder);
+  EXPECT_EQ(GbToBig5(Code(0xA1A1) + Code(0xA1A2), *tables), Code(0xA1A1) + Code(GbEntry(1)));
+}
+
+TEST(GbBig5Conversion, FailedLoadPassesTextThroughAndIsRetried) {
+  TempFolder folder;
+  auto tables = TablesIn(folder);
+  const std::string text = Code(0xA1A1) + "A";
+  EXPECT_EQ(GbToBig5(text, *tables), text);
+  EXPECT_EQ(Big5ToGb(text, *tables), text);
+  EXPECT_FALSE(tables->TablesLoaded);
+
+  // A short file is no table: still nothing converted.
+  WriteFileBytes(folder / "GB.DAT", TableBytes(kGbEntries - 1, GbEntry));
+  WriteFileBytes(folder / "BIG5.DAT", TableBytes(kBig5Entries, Big5Entry));
+  EXPECT_EQ(GbToBig5(text, *tables), text);
+  EXPECT_FALSE(tables->TablesLoaded);
+
+  // The files appear: the next conversion picks them up.
+  WriteTables(folder);
+  EXPECT_EQ(GbToBig5(text, *tables), Code(GbEntry(0)) + "A");
+  EXPECT_TRUE(tables->TablesLoaded);
+
+  // A successful load is never repeated.
+  std::filesystem::remove(folder / "GB.DAT");
+  EXPECT_EQ(GbToBig5(text, *tables), Code(GbEntry(0)) + "A");
+}
+
+}  // namespace
+}  // namespace tavlor
