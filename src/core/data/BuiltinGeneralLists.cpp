@@ -87,6 +87,7 @@ std::vector<BuiltinGeneralLists::LoadProblem> BuiltinGeneralLists::LoadBuiltinRo
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(tsvFile, error);
   std::string bytes;
+  bool fileRead = false;
   if (error) {
     problems.push_back({0, "cannot read " + tsvFile.string() + ": " + error.message()});
   } else if (size > kMaxListFileBytes) {
@@ -96,7 +97,8 @@ std::vector<BuiltinGeneralLists::LoadProblem> BuiltinGeneralLists::LoadBuiltinRo
     std::ifstream in(tsvFile, std::ios::binary);
     bytes.resize(static_cast<std::size_t>(size));
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!in) problems.push_back({0, "cannot read " + tsvFile.string()});
+    fileRead = static_cast<bool>(in);
+    if (!fileRead) problems.push_back({0, "cannot read " + tsvFile.string()});
   }
 
   std::string_view rest = bytes;
@@ -123,7 +125,7 @@ std::vector<BuiltinGeneralLists::LoadProblem> BuiltinGeneralLists::LoadBuiltinRo
     }
     ++generals;
   }
-  if (generals < kBuiltinGeneralCount && !bytes.empty()) {
+  if (generals < kBuiltinGeneralCount && fileRead) {
     problems.push_back({lineNumber, "only " + std::to_string(generals) + " of 2306 generals"});
   }
   while (RowCount() < kBuiltinRowCount) AppendRow(PlaceholderRow());
