@@ -25,6 +25,22 @@ std::string StoredBytesOfShownText(std::string_view shown, std::size_t width, Te
   return PadToBytes(stored, width, '\0');
 }
 
+std::optional<std::string> FirstUncarriedCharacter(std::string_view gbk, const GbkJisTables& tables) {
+  constexpr std::string_view kGetaGbk = "\xA1\xFE";  // 〓
+  constexpr std::string_view kGetaSjis = "\x81\xAC";
+  std::size_t i = 0;
+  while (i < gbk.size()) {
+    const bool twoBytes = IsDoubleByteCodes(gbk.substr(i, 2), 1);
+    const std::string_view character = gbk.substr(i, twoBytes ? 2 : 1);
+    i += character.size();
+    if (!twoBytes) return std::string(character);
+    const std::string sjis = GbkToSjis(character, tables);
+    const bool carried = IsDoubleByteCodes(sjis, 1) && (sjis != kGetaSjis || character == kGetaGbk);
+    if (!carried) return std::string(character);
+  }
+  return std::nullopt;
+}
+
 bool IsDoubleByteCodes(std::string_view bytes, std::size_t count) {
   if (bytes.size() != count * 2) return false;
   for (std::size_t i = 0; i < bytes.size(); i += 2) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,12 @@ std::string GbkOfShownText(std::string_view shown, TextTables& tables, bool simp
 // trims names first; biography lines are taken untrimmed.
 std::string StoredBytesOfShownText(std::string_view shown, std::size_t width, TextTables& tables,
                                    bool simplified);
+
+// The first character of a GBK text that its field cannot carry: a one-byte character (the
+// conversion drops it), or one the GBK -> Shift-JIS table has no code for (it gives 0, or the geta
+// mark 〓 that stands for a missing character). Nothing when every character is carried.
+struct GbkJisTables;
+std::optional<std::string> FirstUncarriedCharacter(std::string_view gbk, const GbkJisTables& tables);
 
 // Whether stored bytes are exactly `count` double-byte codes and nothing else.
 bool IsDoubleByteCodes(std::string_view bytes, std::size_t count);
