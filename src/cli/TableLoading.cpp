@@ -1,0 +1,64 @@
+#include "cli/TableLoading.h"
+
+#include <QFile>
+#include <system_error>
+
+#include "cli/CliCommand.h"
+#include "core/text/TextTables.h"
+#include "ui/app/TextCodec.h"
+
+namespace tavlor::cli {
+
+std::filesystem::path PathOfArgument(const QString& argument) {
+  return std::filesystem::path(QFile::encodeName(argument).toStdString());
+}
+
+std::unique_ptr<GeneralTable> LoadTableForCommand(const QString& file, LoadReport& report, QString& error) {
+  const std::filesystem::path path = PathOfArgument(file);
+  std::error_code code;
+  if (!std::filesystem::exists(path, code)) {
+    error = QStringLiteral("cannot open %1: No such file or directory").arg(file);
+    return nullptr;
+  }
+  auto table = std::make_unique<GeneralTable>();
+  report = LoadEditData(path, *table);
+  if (report.Error) {
+    error = QString::fromStdString(DescribeFileError(report.Error));
+    return nullptr;
+  }
+  return table;
+}
+
+bool LoadProgramBlankSlot(GeneralTable& table, QString& error) {
+  const std::filesystem::path blank = std::filesystem::path(ProgramFolder()) / "Bk.N13";
+  std::error_code code;
+  const auto size = std::filesystem::file_size(blank, code);
+  if (code || size != kBlankSlotSize) {
+    error = QStringLiteral("the blank entry %1 is missing or is not %2 bytes")
+                .arg(FromNativePath(blank.string()))
+                .arg(kBlankSlotSize);
+    return false;
+  }
+  LoadBlankSlot(blank, table);
+  return true;
+}
+
+bool SaveTableForCommand(const QString& file, const GeneralTable& table, QString& error) {
+  const FileError failure = SaveEditData(PathOfArgument(file), table);
+  if (failure) error = QString::fromStdString(DescribeFileError(failure));
+  return !failure;
+}
+
+QString ShippedDisplayName(const GeneralEntry& entry) {
+  static const bool loaded = [] {
+    LoadAllTextTables(ProgramFolder());
+    return true;
+  }();
+  (void)loaded;
+  const GbkJisTables& tables = SharedTextTables().GbkJis;
+  const std::string family(TrimBlanks(SjisToGbk(FieldBytes(entry.Record.FamilyName), tables)));
+  const std::string given(TrimBlanks(SjisToGbk(FieldBytes(entry.Record.GivenName), tables)));
+  return FromGbk(family + given);
+}
+
+}  // namespace tavlor::cli
