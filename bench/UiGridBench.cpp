@@ -1,0 +1,75 @@
+// Filling the list window's grid with 1000 generals (ResetMflx). Prints its time and, as the
+// counter "x_stringlist", its ratio to filling a plain QStringList with the same 3000 texts.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QStringList>
+#include <chrono>
+
+#include "core/editor/GridRows.h"
+#include "core/text/TextTables.h"
+#include "ui/StartupTestFolder.h"
+#include "ui/app/ProgramContext.h"
+#include "ui/app/TextCodec.h"
+#include "ui/editor/Form2.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+template <typename Work, typename Baseline>
+void MeasureAgainstBaseline(benchmark::State& state, const char* counter, Work work, Baseline baseline) {
+  Clock::duration workTime{};
+  int64_t rounds = 0;
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    work();
+    workTime += Clock::now() - start;
+    ++rounds;
+  }
+  const auto start = Clock::now();
+  for (int64_t i = 0; i < rounds; ++i) baseline();
+  const auto baselineTime = Clock::now() - start;
+  state.counters[counter] = static_cast<double>(workTime.count()) /
+                            static_cast<double>(std::max<Clock::rep>(1, baselineTime.count()));
+}
+
+void BM_ResetMflx1000(benchmark::State& state) {
+  tavlor::SharedTextTables() = *tavlor::testing::SmallTextTables();
+  tavlor::ProgramContext context;
+  context.Table = *tavlor::testing::SampleTable(1000);
+  tavlor::Form2 list(context);
+
+  // The same texts the grid shows, already decoded.
+  QStringList texts;
+  for (const auto& row : tavlor::GridRowsOfTable(context.Table, tavlor::SharedTextTables(), true)) {
+    texts << tavlor::FromGbk(row.Number.Text) << tavlor::FromGbk(row.Name.Text)
+          << tavlor::FromGbk(row.Appear.Text);
+  }
+
+  MeasureAgainstBaseline(
+      state, "x_stringlist",
+      [&] {
+        list.ClearGrid();
+        list.ResetMflx();
+        benchmark::DoNotOptimize(list.FlexRows());
+      },
+      [&] {
+        QStringList filled;
+        filled.reserve(texts.size());
+        for (const QString& text : texts) filled.append(QString(text.constData(), text.size()));
+        benchmark::DoNotOptimize(filled.size());
+      });
+}
+BENCHMARK(BM_ResetMflx1000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

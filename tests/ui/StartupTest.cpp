@@ -1,0 +1,153 @@
+// The start-up sequence on folders the tests make: the messages of a missing Set.ini in order,
+// defaults and an empty grid; a usable folder giving rows, portraits and the Blank slot; an
+// unusable edit-data path reported without ending start-up.
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+#include "core/data/BuiltinGeneralLists.h"
+#include "core/lang/InterfaceTexts.h"
+#include "support/TestPrompter.h"
+#include "ui/StartupTestFolder.h"
+#include "ui/app/ProgramContext.h"
+#include "ui/app/Startup.h"
+#include "ui/app/TextCodec.h"
+#include "ui/chrome/PictureBox.h"
+#include "ui/editor/Form1.h"
+#include "ui/editor/Form2.h"
+#include "ui/portraits/FaceDrawing.h"
+
+using tavlor::Form1;
+using tavlor::Form2;
+using tavlor::ImageListId;
+using tavlor::ProgramContext;
+using tavlor::testing::StartupFolder;
+using tavlor::testing::TempFolder;
+using tavlor::testing::TestPrompter;
+
+namespace {
+
+// The windows of one run, started on `folder`.
+struct StartedProgram {
+  std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
+  std::unique_ptr<Form1> Editor;
+  std::unique_ptr<Form2> List;
+  QWidget Splash;
+
+  explicit StartedProgram(const std::filesystem::path& folder) {
+    Context->ProgramFolder = folder;
+    Editor = std::make_unique<Form1>(*Context);
+    List = std::make_unique<Form2>(*Context);
+    Splash.show();
+    tavlor::RunStartup(*Context, *Editor, *List, &Splash);
+  }
+};
+
+bool ShowsImage(const Form1& editor, const tavlor::PictureBox* box, int number) {
+  return box->Picture().cacheKey() == editor.ImageOf(ImageListId::IML, number).cacheKey();
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void missingSetIniReportsInOrderAndStartsWithDefaults() {
+    TempFolder folder;  // nothing in it: no Set.ini, no tables, no Bk.N13
+    TestPrompter prompter;
+    StartedProgram program(folder.Path());
+
+    const auto& messages = prompter.Messages();
+    QVERIFY2(messages.size() >= 6, qPrintable(prompter.Texts().join(" | ")));
+    const QString settingsMessage = tavlor::FromGbk(tavlor::texts::CannotLoadSettings) +
+                                    tavlor::FromNativePath((folder / "Set.ini").string());
+    for (int i = 0; i < 4; ++i) {
+      QCOMPARE(messages[i].What, TestPrompter::Kind::Warning);
+      QCOMPARE(messages[i].Text, settingsMessage);
+      QCOMPARE(messages[i].Title, tavlor::ProgramTitle());
+    }
+    for (int i = 4; i < 6; ++i) {
+      QCOMPARE(messages[i].What, TestPrompter::Kind::Error);
+      QCOMPARE(messages[i].Text, tavlor::FromGbk(tavlor::texts::FaceArchiveOpenError));
+      QCOMPARE(messages[i].Title, QString());
+    }
+    // No edit-data path: said clearly, once, and start-up went on to the end.
+    QCOMPARE(messages.size(), 7);
+    QCOMPARE(messages[6].What, TestPrompter::Kind::Error);
+    QVERIFY(messages[6].Text.contains(QStringLiteral("SET.INI")));
+    QVERIFY(program.Splash.isHidden());
+
+    QCOMPARE(program.Context->Table.GeneralCount, 0);
+    QCOMPARE(program.List->FlexRows(), 1);
+    QCOMPARE(program.List->CellText(1, 0), QStringLiteral("编号"));
+    QVERIFY(program.List->isVisible());
+    QCOMPARE(program.Context->State, tavlor::EditorState{});
+    QCOMPARE(program.Context->State.CurCity, 36);
+    QCOMPARE(program.Editor->lb_CityName->text(), QStringLiteral("室町御所"));
+    QVERIFY(program.Editor->CG_PIC->IsEmpty());
+    QVERIFY(program.Editor->PIC_SWJ[0]->IsEmpty());
+    QCOMPARE(program.Editor->COB_ZF->currentIndex(), 0);
+    for (QComboBox* aptitude : program.Editor->Com_SS) QCOMPARE(aptitude->currentIndex(), 0);
+    // Origin 0 and status 家臣 shown as chosen, the other origins as not.
+    QVERIFY(ShowsImage(*program.Editor, program.Editor->Pic_opt_CZ[0], 13));
+    for (int k = 1; k < 8; ++k) QVERIFY(ShowsImage(*program.Editor, program.Editor->Pic_opt_CZ[k], k + 5));
+    QVERIFY(ShowsImage(*program.Editor, program.Editor->Pic_opt_SF[0], 23));
+    QVERIFY(ShowsImage(*program.Editor, program.Editor->Pic_opt_SF[1], 22));
+    // Bk.N13 missing: the Blank slot stays zero.
+    QVERIFY(std::all_of(program.Context->Table.BlankSlot.begin(), program.Context->Table.BlankSlot.end(),
+                        [](uint8_t byte) { return byte == 0; }));
+  }
+
+  void usableFolderLoadsGeneralsDrawsFacesAndPlacesWindows() {
+    StartupFolder folder(3);
+    TestPrompter prompter;
+    StartedProgram program(folder.Program());
+
+    QVERIFY2(prompter.Messages().isEmpty(), qPrintable(prompter.Texts().join(" | ")));
+    QCOMPARE(program.Context->Table.GeneralCount, 3);
+    QCOMPARE(program.List->FlexRows(), 4);
+    QCOMPARE(program.List->CellText(2, 1), QStringLiteral("织田信长"));
+    QCOMPARE(program.List->CellText(3, 2), QStringLiteral("待机"));
+    QCOMPARE(program.List->CellText(1, 3), QStringLiteral(" 2"));
+    QCOMPARE(program.Editor->lb_CityName->text(), QStringLiteral("室町御所"));
+
+    // Face 0 of each game archive (seed 9 large, seed 7 small).
+    QVERIFY(!program.Editor->CG_PIC->IsEmpty());
+    QCOMPARE(program.Editor->CG_PIC->Face().size(), QSize(240, 240));
+    QCOMPARE(program.Editor->CG_PIC->Face().pixelColor(10, 20).red(), 9);
+    QVERIFY(!program.Editor->PIC_SWJ[0]->IsEmpty());
+    QCOMPARE(program.Editor->PIC_SWJ[0]->Face().pixelColor(10, 20).red(), 7);
+
+    const std::string blank = tavlor::testing::SampleBlankSlot();
+    QVERIFY(std::equal(blank.begin(), blank.end(), program.Context->Table.BlankSlot.begin(),
+                       [](char a, uint8_t b) { return static_cast<uint8_t>(a) == b; }));
+    // The registered generals follow the built-in rows of the lists.
+    QCOMPARE(tavlor::SharedBuiltinGeneralLists().RowCount(), tavlor::kBuiltinRowCount + 3);
+
+    // The list window stands at the editor's left with the editor's height, tops aligned.
+    QCOMPARE(program.List->frameGeometry().right() + 1, program.Editor->x());
+    QCOMPARE(program.List->y(), program.Editor->y());
+    QCOMPARE(program.List->frameGeometry().height(), program.Editor->height());
+  }
+
+  void unusableEditDataPathIsReportedAndStartupGoesOn() {
+    StartupFolder folder(2);
+    const std::filesystem::path unreachable = folder.Program() / "no such folder" / "EDATA000.13S";
+    folder.WriteSetIni(unreachable.string());
+    TestPrompter prompter;
+    StartedProgram program(folder.Program());
+
+    QCOMPARE(prompter.Messages().size(), 1);
+    const auto& message = prompter.Messages().first();
+    QCOMPARE(message.What, TestPrompter::Kind::Error);
+    QVERIFY2(message.Text.contains(tavlor::FromNativePath(unreachable.string())), qPrintable(message.Text));
+    QCOMPARE(program.Context->Table.GeneralCount, 0);
+    QCOMPARE(program.List->FlexRows(), 1);
+    QVERIFY(program.Splash.isHidden());
+    QVERIFY(!program.Editor->CG_PIC->IsEmpty());  // the rest of start-up still ran
+  }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
