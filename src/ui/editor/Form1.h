@@ -16,6 +16,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QInputMethodEvent;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -135,10 +137,11 @@ class Form1 : public QWidget {
   void BuildTimers();
   void ConnectButtons();
 
-  void OnSliderMouse(QProgressBar* bar, int x, Qt::MouseButtons buttons);
+  void OnSliderMouse(QProgressBar* bar, double x, Qt::MouseButtons buttons);
   void ToggleVoicePanel();
   void SetVoicePanelHeight(int pixels);
   bool OnBiographyKey(int line, QKeyEvent* event);
+  bool OnBiographyInput(QLineEdit* box, QInputMethodEvent* event);
   void OnBiographyChanged(int line);
   void OnChangeButton(int index);
   void OnQuit();

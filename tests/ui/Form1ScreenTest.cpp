@@ -1,0 +1,76 @@
+// The editor's painted screen: every control on the screen, none covering another, and a quick
+// background. Set TAVLOR_FORM1_SHOT=<file.png> to keep a picture of the window.
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QtTest>
+
+#include "ui/app/ProgramContext.h"
+#include "ui/chrome/PictureBox.h"
+#include "ui/editor/Form1.h"
+#include "ui/editor/Form1Background.h"
+#include "ui/portraits/FaceDrawing.h"
+
+using namespace tavlor;
+
+class Form1ScreenTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void WindowIsFixedAndBorderless() {
+    ProgramContext context;
+    Form1 form(context);
+    QCOMPARE(form.size(), QSize(985, 660));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(form.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(form.CG_PIC->size(), QSize(201, 201));
+    for (PortraitBox* box : form.PIC_SWJ) QCOMPARE(box->size(), QSize(41, 41));
+  }
+
+  void VisibleControlsLieOnTheScreenWithoutCoveringEachOther() {
+    ProgramContext context;
+    Form1 form(context);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QList<QWidget*> controls;
+    for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (child->isVisible() && child != form.Pic_sen2) controls.append(child);
+    }
+    QVERIFY(controls.size() > 60);
+    const QRect inside = form.rect().adjusted(10, 10, -10, -10);
+    for (QWidget* control : controls) {
+      QVERIFY2(inside.contains(control->geometry()), qPrintable(control->objectName()));
+    }
+    for (int i = 0; i < controls.size(); ++i) {
+      for (int j = i + 1; j < controls.size(); ++j) {
+        const bool overlap = controls[i]->geometry().intersects(controls[j]->geometry());
+        QVERIFY2(!overlap, qPrintable(controls[i]->objectName() + " / " + controls[j]->objectName()));
+      }
+    }
+    // The origin options stand in two columns, even indexes on the left.
+    for (int k = 0; k + 1 < 8; k += 2) {
+      QVERIFY(form.Pic_opt_CZ[k]->x() < form.Pic_opt_CZ[k + 1]->x());
+      QCOMPARE(form.Pic_opt_CZ[k]->y(), form.Pic_opt_CZ[k + 1]->y());
+    }
+    // The finishing buttons sit at the lower right.
+    for (PictureBox* button : form.Pic_YN) {
+      QVERIFY(button->geometry().left() > form.width() / 2);
+      QVERIFY(button->geometry().top() > form.height() * 3 / 4);
+    }
+    if (const QByteArray shot = qgetenv("TAVLOR_FORM1_SHOT"); !shot.isEmpty()) {
+      QVERIFY(form.grab().save(QString::fromLocal8Bit(shot)));
+    }
+  }
+
+  void BackgroundIsPaintedQuickly() {
+    QElapsedTimer timer;
+    timer.start();
+    const QPixmap background = PaintForm1Background();
+    QVERIFY(!background.isNull());
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+  }
+};
+
+QTEST_MAIN(Form1ScreenTest)
+#include "Form1ScreenTest.moc"
