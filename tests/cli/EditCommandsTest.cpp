@@ -128,6 +128,7 @@ TEST_F(EditCommandsTest, RefusedValuesWriteNothing) {
       "0 Duty=0",
       "0 FamilyName=AB",
       "0 GivenName=信長信長信長",
+      "0 BioLine3=啊",
       "0 BioLine2=😀",
       "0 Bogus=1",
       "0 Valor",
