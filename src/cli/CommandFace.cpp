@@ -1,5 +1,5 @@
-// tavlor-cli face / faces: one face of an archive as a PNG at its own size, and an archive's
-// tables in brief.
+// tavlor-cli face / sheet / faces: one face of an archive as a PNG at its own size, a contact
+// sheet of a run of faces, and an archive's tables in brief.
 #include <QImage>
 #include <QMap>
 #include <QString>
@@ -19,6 +19,14 @@ std::unique_ptr<FaceArchive> OpenOrReport(const QString& path, int* exitCode) {
   return archive;
 }
 
+QImage ToImage(const FaceImage& face) {
+  QImage image(face.Width, face.Height, QImage::Format_RGB888);
+  const int rowBytes = face.Width * 3;
+  for (int y = 0; y < face.Height; ++y)
+    std::copy_n(face.Rgb.data() + static_cast<std::size_t>(y) * rowBytes, rowBytes, image.scanLine(y));
+  return image;
+}
+
 int WriteFace(const QStringList& arguments) {
   if (arguments.size() != 3) return Fail(QStringLiteral("usage: face ARCHIVE INDEX OUT.png"));
   bool isNumber = false;
@@ -35,16 +43,50 @@ int WriteFace(const QStringList& arguments) {
                     .arg(archive->EntryCount())
                     .arg(archive->SizeCount()));
   }
-  QImage image(face->Width, face->Height, QImage::Format_RGB888);
-  const int rowBytes = face->Width * 3;
-  for (int y = 0; y < face->Height; ++y)
-    std::copy_n(face->Rgb.data() + static_cast<std::size_t>(y) * rowBytes, rowBytes, image.scanLine(y));
+  const QImage image = ToImage(*face);
   if (!image.save(arguments[2], "PNG")) return Fail(QStringLiteral("cannot write %1").arg(arguments[2]));
   PrintLine(QStringLiteral("face %1: %2 x %3 -> %4")
                 .arg(index)
                 .arg(face->Width)
                 .arg(face->Height)
                 .arg(arguments[2]));
+  return 0;
+}
+
+// A contact sheet: faces FIRST .. FIRST + COUNT - 1 at their own size, ten to a row; a face that
+// cannot be read leaves its cell dark.
+int WriteContactSheet(const QStringList& arguments) {
+  if (arguments.size() != 4) return Fail(QStringLiteral("usage: sheet ARCHIVE FIRST COUNT OUT.png"));
+  bool firstIsNumber = false, countIsNumber = false;
+  const int first = arguments[1].toInt(&firstIsNumber);
+  const int count = arguments[2].toInt(&countIsNumber);
+  if (!firstIsNumber || !countIsNumber || count < 1 || count > 400)
+    return Fail(QStringLiteral("FIRST must be a whole number and COUNT 1 to 400"));
+  int exitCode = 0;
+  auto archive = OpenOrReport(arguments[0], &exitCode);
+  if (!archive) return exitCode;
+
+  QList<QImage> faces;
+  QSize cell(1, 1);
+  for (int i = 0; i < count; ++i) {
+    const std::optional<FaceImage> face = archive->ReadFace(first + i);
+    faces << (face ? ToImage(*face) : QImage());
+    if (face) cell = cell.expandedTo(QSize(face->Width, face->Height));
+  }
+  constexpr int kColumns = 10, kGap = 4;
+  const int columns = std::min(count, kColumns), rows = (count + kColumns - 1) / kColumns;
+  QImage sheet(columns * (cell.width() + kGap) + kGap, rows * (cell.height() + kGap) + kGap,
+               QImage::Format_RGB888);
+  sheet.fill(QColor(24, 24, 24));
+  for (int i = 0; i < count; ++i) {
+    if (faces[i].isNull()) continue;
+    const int x = kGap + (i % kColumns) * (cell.width() + kGap),
+              y = kGap + (i / kColumns) * (cell.height() + kGap);
+    for (int row = 0; row < faces[i].height(); ++row)
+      std::copy_n(faces[i].constScanLine(row), faces[i].width() * 3, sheet.scanLine(y + row) + x * 3);
+  }
+  if (!sheet.save(arguments[3], "PNG")) return Fail(QStringLiteral("cannot write %1").arg(arguments[3]));
+  PrintLine(QStringLiteral("faces %1 to %2 -> %3").arg(first).arg(first + count - 1).arg(arguments[3]));
   return 0;
 }
 
@@ -75,6 +117,8 @@ int DescribeArchive(const QStringList& arguments) {
 
 const Registration kFace("face", "face ARCHIVE INDEX OUT.png   write one face, upright, at its own size",
                          WriteFace);
+const Registration kSheet("sheet", "sheet ARCHIVE FIRST COUNT OUT.png   a contact sheet of COUNT faces",
+                          WriteContactSheet);
 const Registration kFaces("faces", "faces ARCHIVE   entry count, size-table count and distinct sizes",
                           DescribeArchive);
 
