@@ -105,6 +105,36 @@ TEST_F(GeneralEditingTest, ChangeRewritesTheSlotAndItsRowInGbk) {
   EXPECT_EQ(lists.Name(2309), "R2");
 }
 
+TEST_F(GeneralEditingTest, AddingTheDefaultsGivesTheDesignTimeGeneral) {
+  const std::filesystem::path folder = testing::ProgramFolder();
+  if (!std::filesystem::exists(folder / "JISN.dat")) GTEST_SKIP() << "no shipped tables in " << folder;
+  TextTables shipped;
+  LoadGbkJisTables(folder, shipped.GbkJis);
+  ASSERT_EQ(AddGeneral(DefaultEditorValues(), EditorState{}, *table, lists, shipped, true).Outcome,
+            EditOutcome::Added);
+  const GeneralEntry& entry = table->Slots[0];
+  EXPECT_EQ(FieldBytes(entry.Record.FamilyName), std::string("\x90\x56", 2) + std::string(9, '\0'));
+  EXPECT_EQ(FieldBytes(entry.Record.GivenName).substr(0, 5), std::string("\x95\x90\x8f\xab\0", 5));
+  EXPECT_EQ(FieldBytes(entry.Record.FamilyReading).substr(0, 9),
+            std::string("\x82\x9f\x82\xa7\x82\xa5\x82\xa8\0", 9));
+  EXPECT_EQ(FieldBytes(entry.Record.GivenReading).substr(0, 9),
+            std::string("\x82\xab\x82\xb1\x82\xba\x82\xc3\0", 9));
+  EXPECT_EQ(entry.Record.BirthYear, 1500);
+  EXPECT_EQ(entry.Record.DeathYear, 1515);  // lifespan 16 counts both end years
+  EXPECT_EQ(entry.Record.Sex, 1);
+  EXPECT_EQ(entry.Record.Origin, 0);
+  EXPECT_EQ(entry.Record.FaceNo, 0);
+  EXPECT_EQ(entry.Record.Leadership, 70);
+  EXPECT_EQ(entry.Appendix.Duty, 50);
+  EXPECT_EQ(entry.Record.AffinityNo, 339);
+  EXPECT_EQ(entry.Record.FatherNo, -1);
+  EXPECT_EQ(entry.Links.FavouredFlag, 0);
+  EXPECT_EQ(entry.Appendix.CityNo, 36);
+  EXPECT_EQ(entry.Appendix.Status, 7);
+  EXPECT_EQ(entry.Appendix.Voice, 4);
+  EXPECT_EQ(FieldBytes(entry.Record.BioLine1), std::string(36, '\0'));
+}
+
 // --- Round trip: showing a general and changing it without an edit keeps what the editor shows.
 
 template <std::size_t Width>
