@@ -31,7 +31,10 @@ void PaintCrest(QPainter& painter, const QRectF& area, qreal opacity) {
   ring.addEllipse(centre, radius * 0.86, radius * 0.86);
   painter.fillPath(ring, gold);
 
-  // Five petals, each a rounded lobe pointing outwards.
+  // Five petals, each a rounded lobe pointing outwards, lit from the centre.
+  QRadialGradient petalGold(centre, radius * 0.8);
+  petalGold.setColorAt(0.0, art::kGoldBright);
+  petalGold.setColorAt(1.0, art::kGold);
   for (int petal = 0; petal < 5; ++petal) {
     const qreal angle = -90.0 + petal * 72.0;
     painter.save();
@@ -41,7 +44,7 @@ void PaintCrest(QPainter& painter, const QRectF& area, qreal opacity) {
     lobe.moveTo(0, 0);
     lobe.cubicTo(radius * 0.20, -radius * 0.30, radius * 0.78, -radius * 0.36, radius * 0.70, 0);
     lobe.cubicTo(radius * 0.78, radius * 0.36, radius * 0.20, radius * 0.30, 0, 0);
-    painter.fillPath(lobe, gold);
+    painter.fillPath(lobe, petalGold);
     painter.setPen(QPen(art::kLacquerDeep, std::max<qreal>(1.0, radius * 0.025)));
     painter.drawLine(QPointF(radius * 0.18, 0), QPointF(radius * 0.58, 0));
     painter.restore();

@@ -26,7 +26,7 @@ QString ProgramStyleSheet() {
       "QMenu::item:selected { background: #5c1a14; color: #fff2c4; }"
       "QMenu::indicator { width: 12px; height: 12px; left: 5px; }"
       "QMenu::indicator:checked { background: #c9a14a; border: 1px solid #f0d68c; border-radius: 6px; }"
-      "QPushButton { color: #f7e3a3; padding: 6px 12px; border: 1px solid #c9a14a; border-radius: 4px;"
+      "QPushButton { color: #f7e3a3; padding: 5px 8px; border: 1px solid #c9a14a; border-radius: 4px;"
       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #74261b, stop:1 #3e120c); }"
       "QPushButton:hover { border-color: #f0d68c;"
       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #8c3224, stop:1 #4c1710); }"

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -66,8 +67,12 @@ Form2::Form2(ProgramContext& context, QWidget* parent) : QMainWindow(parent), co
   layout->addLayout(buttons);
   setCentralWidget(central);
 
-  // Wide enough for the three columns and the scroll bar; the height follows the editor.
-  resize(GridWidthPixels() + 48, kInitialHeightPixels);
+  // As wide as the columns, the scroll bar and the margins; the height follows the editor.
+  const int gridWidth =
+      GridWidthPixels() + MFLX->verticalScrollBar()->sizeHint().width() + 2 * MFLX->frameWidth();
+  MFLX->setFixedWidth(gridWidth);
+  resize(gridWidth + layout->contentsMargins().left() + layout->contentsMargins().right(),
+         kInitialHeightPixels);
 
   // The grid starts with its headings only; start-up fills it after loading.
   SetFlx();
