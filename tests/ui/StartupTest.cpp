@@ -3,12 +3,15 @@
 // unusable edit-data path reported without ending start-up.
 #include <QComboBox>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/lang/InterfaceTexts.h"
 #include "support/TestPrompter.h"
 #include "ui/StartupTestFolder.h"
+#include "ui/app/Form5.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/Startup.h"
 #include "ui/app/TextCodec.h"
@@ -129,6 +132,30 @@ class StartupTest : public QObject {
     QCOMPARE(program.List->frameGeometry().right() + 1, program.Editor->x());
     QCOMPARE(program.List->y(), program.Editor->y());
     QCOMPARE(program.List->frameGeometry().height(), program.Editor->height());
+  }
+
+  void splashHandsOverOnceAtAClickOrAfterThreeSeconds() {
+    tavlor::Form5 splash;
+    QCOMPARE(splash.size(), QSize(543, 235));
+    QVERIFY(splash.Timer1->isActive());
+    QCOMPARE(splash.Timer1->interval(), 3000);
+    // Our own painting: the title area is lacquer, the crest gold.
+    const QImage picture = splash.grab().toImage();
+    QVERIFY(picture.pixelColor(30, 200).lightness() < 80);
+    QVERIFY(picture.pixelColor(splash.width() - 118, 117).red() > 120);
+
+    QSignalSpy finished(&splash, &tavlor::Form5::finished);
+    splash.show();
+    QTest::mouseClick(&splash, Qt::LeftButton);
+    QTest::mouseClick(&splash, Qt::LeftButton);
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(!splash.Timer1->isActive());
+
+    tavlor::Form5 waiting;
+    QSignalSpy timedOut(&waiting, &tavlor::Form5::finished);
+    waiting.Timer1->setInterval(20);  // the same path as the three seconds, sooner
+    waiting.Timer1->start();
+    QTRY_COMPARE(timedOut.size(), 1);
   }
 
   void unusableEditDataPathIsReportedAndStartupGoesOn() {
