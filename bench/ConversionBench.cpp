@@ -1,0 +1,118 @@
+// The text conversions of a full load and of a language switch: the names of 1000 generals
+// Shift-JIS -> GBK and back, and the 3307 names of the general lists GB -> Big5. Each is measured
+// against a plain copy of the same input bytes in the same run.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <map>
+#include <random>
+
+#include "core/data/BuiltinGeneralLists.h"
+#include "core/text/TextTables.h"
+#include "support/TempFolder.h"
+
+namespace tavlor {
+namespace {
+
+struct Fixture {
+  Fixture() {
+    LoadAllTextTables(testing::ProgramFolder());
+    TextTables& tables = SharedTextTables();
+    // Names of two kanji each (first-level kanji, leads 0x88-0x98), family and given.
+    std::mt19937 random(13);
+    auto kanji = [&] {
+      const int lead = 0x89 + static_cast<int>(random() % 15);
+      const int trail = 0x40 + static_cast<int>(random() % 0x3F);
+      return std::string{static_cast<char>(lead), static_cast<char>(trail)};
+    };
+    for (int i = 0; i < 2000; ++i) sjisNames.push_back(kanji() + kanji() + std::string(7, '\0'));
+    for (const auto& name : sjisNames) gbkNames.push_back(SjisToGbk(name, tables.GbkJis));
+
+    BuiltinGeneralLists lists;
+    lists.LoadBuiltinRows(testing::ProgramFolder() / "BuiltinGenerals.tsv");
+    auto table = std::make_unique<GeneralTable>();
+    table->GeneralCount = 1000;
+    for (int slot = 0; slot < 1000; ++slot) {
+      StoreField(table->Slots[slot].Record.FamilyName, sjisNames[2 * slot]);
+      StoreField(table->Slots[slot].Record.GivenName, sjisNames[2 * slot + 1]);
+    }
+    RefreshGeneralLists(lists, *table, tables.GbkJis);
+    for (int row = 0; row < lists.RowCount(); ++row) listNames.push_back(lists.Name(row));
+  }
+  std::vector<std::string> sjisNames;
+  std::vector<std::string> gbkNames;
+  std::vector<std::string> listNames;
+};
+
+Fixture& Shared() {
+  static Fixture fixture;
+  return fixture;
+}
+
+double& RecordedSeconds(const std::string& name) {
+  static std::map<std::string, double> seconds;
+  return seconds[name];
+}
+
+template <typename Body>
+void Measure(benchmark::State& state, const std::string& name, const std::string& baseline, Body body) {
+  const auto start = std::chrono::steady_clock::now();
+  for (auto _ : state) body();
+  const double perIteration =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / state.iterations();
+  RecordedSeconds(name) = perIteration;
+  if (!baseline.empty() && RecordedSeconds(baseline) > 0) {
+    state.counters["ratio_to_copy"] = perIteration / RecordedSeconds(baseline);
+  }
+}
+
+template <typename Convert>
+void ConvertAll(const std::vector<std::string>& texts, Convert convert) {
+  for (const auto& text : texts) {
+    std::string result = convert(text);
+    benchmark::DoNotOptimize(result.data());
+  }
+}
+
+void BM_CopySjisNames(benchmark::State& state) {
+  Measure(state, "copy_sjis", "",
+          [] { ConvertAll(Shared().sjisNames, [](const std::string& t) { return t; }); });
+}
+void BM_SjisToGbkNames(benchmark::State& state) {
+  Measure(state, "sjis2gbk", "copy_sjis", [] {
+    ConvertAll(Shared().sjisNames,
+               [](const std::string& t) { return SjisToGbk(t, SharedTextTables().GbkJis); });
+  });
+}
+void BM_CopyGbkNames(benchmark::State& state) {
+  Measure(state, "copy_gbk", "",
+          [] { ConvertAll(Shared().gbkNames, [](const std::string& t) { return t; }); });
+}
+void BM_GbkToSjisNames(benchmark::State& state) {
+  Measure(state, "gbk2sjis", "copy_gbk", [] {
+    ConvertAll(Shared().gbkNames,
+               [](const std::string& t) { return GbkToSjis(t, SharedTextTables().GbkJis); });
+  });
+}
+void BM_CopyListNames(benchmark::State& state) {
+  Measure(state, "copy_list", "",
+          [] { ConvertAll(Shared().listNames, [](const std::string& t) { return t; }); });
+}
+void BM_GbToBig5ListNames(benchmark::State& state) {
+  Measure(state, "gb2big5", "copy_list", [] {
+    ConvertAll(Shared().listNames,
+               [](const std::string& t) { return GbToBig5(t, SharedTextTables().GbBig5); });
+  });
+}
+
+BENCHMARK(BM_CopySjisNames);
+BENCHMARK(BM_SjisToGbkNames);
+BENCHMARK(BM_CopyGbkNames);
+BENCHMARK(BM_GbkToSjisNames);
+BENCHMARK(BM_CopyListNames);
+BENCHMARK(BM_GbToBig5ListNames);
+
+}  // namespace
+}  // namespace tavlor
+
+BENCHMARK_MAIN();
