@@ -87,6 +87,19 @@ TEST(FaceCommandsTest, FaceRefusesBadArchivesAndUnreadableIndexes) {
   EXPECT_FALSE(std::filesystem::exists(folder / "out.png"));
 }
 
+TEST(FaceCommandsTest, SheetLaysOutTenFacesARow) {
+  TempFolder folder;
+  ArchiveBuilder builder;
+  for (int i = 0; i < 12; ++i) builder.AddFace(60, 60, i);
+  builder.WriteTo(folder / "s.N13");
+  const std::string out = Quoted((folder / "sheet.png").string());
+  const RunResult run = RunCli("sheet " + Quoted((folder / "s.N13").string()) + " 0 12 " + out);
+  ASSERT_EQ(run.ExitCode, 0) << run.Output;
+  EXPECT_EQ(PngSize(tavlor::testing::ReadFileBytes(folder / "sheet.png")),
+            (std::pair<uint32_t, uint32_t>(10 * 64 + 4, 2 * 64 + 4)));
+  EXPECT_NE(RunCli("sheet " + Quoted((folder / "s.N13").string()) + " 0 0 " + out).ExitCode, 0);
+}
+
 TEST(FaceCommandsTest, FacesPrintsCountsAndDistinctSizes) {
   TempFolder folder;
   ArchiveBuilder builder;
