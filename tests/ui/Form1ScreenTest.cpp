@@ -63,6 +63,29 @@ class Form1ScreenTest : public QObject {
     }
   }
 
+  void OpenVoicePanelStaysOnTheScreenOverTheFields() {
+    ProgramContext context;
+    Form1 form(context);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.TX_year->setText("1560");
+    form.TX_age->setText("30");
+    form.SMJS();
+    QTest::mouseClick(form.Pic_Sen, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(form.Pic_sen2->height(), 180, 2000);
+    QVERIFY(form.rect().adjusted(10, 10, -10, -10).contains(form.Pic_sen2->geometry()));
+    for (int voice = 1; voice <= 12; ++voice) {
+      QVERIFY(form.Pic_sen2->rect().contains(form.PIC_snd[voice]->geometry()));
+    }
+    QCOMPARE(form.childAt(form.Pic_sen2->geometry().center()),
+             form.Pic_sen2->childAt(form.Pic_sen2->rect().center())
+                 ? form.Pic_sen2->childAt(form.Pic_sen2->rect().center())
+                 : form.Pic_sen2);
+    if (const QByteArray shot = qgetenv("TAVLOR_FORM1_SHOT"); !shot.isEmpty()) {
+      QVERIFY(form.grab().save(QString::fromLocal8Bit(shot).replace(".png", "-voice.png")));
+    }
+  }
+
   void BackgroundIsPaintedQuickly() {
     QElapsedTimer timer;
     timer.start();

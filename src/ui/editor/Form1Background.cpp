@@ -134,6 +134,17 @@ void PaintNameAndYearCaptions(QPainter& painter) {
   PaintFieldCaption(painter, layout::kYearCaptions[0], QStringLiteral("生年"));
   PaintFieldCaption(painter, layout::kYearCaptions[1], QStringLiteral("寿命"));
   PaintFieldCaption(painter, layout::kDeathYearCaption, QStringLiteral("死亡年"), 14);
+  // A gold scale under each slider: a tick every tenth of the bar, longer at the middle.
+  painter.save();
+  for (const QRect& bar : layout::kYearBars) {
+    for (int tick = 0; tick <= 10; ++tick) {
+      const qreal x = bar.left() + 1 + (bar.width() - 2) * tick / 10.0;
+      const qreal length = tick % 5 == 0 ? 5 : 3;
+      painter.setPen(QPen(art::kGoldDim, 1));
+      painter.drawLine(QPointF(x, bar.bottom() + 3), QPointF(x, bar.bottom() + 3 + length));
+    }
+  }
+  painter.restore();
 
   // Scenario cells: a caption band of lacquer over a paper cell.
   const QStringList scenarios{QStringLiteral("信長元服"),   QStringLiteral("尾張統一"),
