@@ -3,6 +3,8 @@
 // counter "x_read_bytes", its ratio to plainly reading the same bytes from the same file.
 #include <benchmark/benchmark.h>
 
+#include "BaselineRatio.h"
+
 #include <QImage>
 #include <chrono>
 #include <fstream>
@@ -14,7 +16,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using tavlor::testing::ArchiveBuilder;
 
 struct BenchArchives {
@@ -62,29 +63,11 @@ QImage ToImage(const tavlor::FaceImage& face) {
   return image;
 }
 
-// Runs `work` under the benchmark, then `baseline` as many times, and reports the ratio.
-template <typename Work, typename Baseline>
-void MeasureAgainstBaseline(benchmark::State& state, Work work, Baseline baseline) {
-  Clock::duration workTime{};
-  int64_t rounds = 0;
-  for (auto _ : state) {
-    const auto start = Clock::now();
-    work();
-    workTime += Clock::now() - start;
-    ++rounds;
-  }
-  const auto start = Clock::now();
-  for (int64_t i = 0; i < rounds; ++i) baseline();
-  const auto baselineTime = Clock::now() - start;
-  state.counters["x_read_bytes"] = static_cast<double>(workTime.count()) /
-                                   static_cast<double>(std::max<Clock::rep>(1, baselineTime.count()));
-}
-
 void BM_LargeFaceIntoEditorBox(benchmark::State& state) {
   BenchArchives& archives = Archives();
   const std::size_t record = archives.largeBuilder.ImageRecordOffset(0);
-  MeasureAgainstBaseline(
-      state,
+  tavlor::bench::MeasureAgainstBaseline(
+      state, "x_read_bytes",
       [&] {
         std::string error;
         auto archive = tavlor::FaceArchive::Open(archives.large, &error);
@@ -103,8 +86,8 @@ void BM_PageOfFortyMediumThumbnails(benchmark::State& state) {
   std::vector<std::pair<std::size_t, std::size_t>> spans{{0, 32}, {32, 40 * 20}};
   for (int i = 0; i < 40; ++i)
     spans.emplace_back(archives.mediumBuilder.ImageRecordOffset(i), 56 + 128 * 128 * 4);
-  MeasureAgainstBaseline(
-      state,
+  tavlor::bench::MeasureAgainstBaseline(
+      state, "x_read_bytes",
       [&] {
         std::string error;
         auto archive = tavlor::FaceArchive::Open(archives.medium, &error);  // the browser opens once a page
@@ -121,8 +104,8 @@ BENCHMARK(BM_PageOfFortyMediumThumbnails)->Unit(benchmark::kMicrosecond);
 // Every caller reopens its archive before drawing: the cost of reading both tables again.
 void BM_ReopenGameSizedArchive(benchmark::State& state) {
   BenchArchives& archives = Archives();
-  MeasureAgainstBaseline(
-      state,
+  tavlor::bench::MeasureAgainstBaseline(
+      state, "x_read_bytes",
       [&] {
         std::string error;
         auto archive = tavlor::FaceArchive::Open(archives.gameSized, &error);

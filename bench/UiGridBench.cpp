@@ -2,6 +2,8 @@
 // counter "x_stringlist", its ratio to filling a plain QStringList with the same 3000 texts.
 #include <benchmark/benchmark.h>
 
+#include "BaselineRatio.h"
+
 #include <QApplication>
 #include <QStringList>
 #include <chrono>
@@ -14,25 +16,6 @@
 #include "ui/editor/Form2.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-template <typename Work, typename Baseline>
-void MeasureAgainstBaseline(benchmark::State& state, const char* counter, Work work, Baseline baseline) {
-  Clock::duration workTime{};
-  int64_t rounds = 0;
-  for (auto _ : state) {
-    const auto start = Clock::now();
-    work();
-    workTime += Clock::now() - start;
-    ++rounds;
-  }
-  const auto start = Clock::now();
-  for (int64_t i = 0; i < rounds; ++i) baseline();
-  const auto baselineTime = Clock::now() - start;
-  state.counters[counter] = static_cast<double>(workTime.count()) /
-                            static_cast<double>(std::max<Clock::rep>(1, baselineTime.count()));
-}
 
 void BM_ResetMflx1000(benchmark::State& state) {
   tavlor::SharedTextTables() = *tavlor::testing::SmallTextTables();
@@ -47,7 +30,7 @@ void BM_ResetMflx1000(benchmark::State& state) {
           << tavlor::FromGbk(row.Appear.Text);
   }
 
-  MeasureAgainstBaseline(
+  tavlor::bench::MeasureAgainstBaseline(
       state, "x_stringlist",
       [&] {
         list.ClearGrid();

@@ -2,6 +2,8 @@
 // Prints its time and, as the counter "x_read_bytes", its ratio to reading the same files' bytes.
 #include <benchmark/benchmark.h>
 
+#include "BaselineRatio.h"
+
 #include <QApplication>
 #include <chrono>
 #include <fstream>
@@ -15,25 +17,6 @@
 #include "ui/editor/Form2.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-template <typename Work, typename Baseline>
-void MeasureAgainstBaseline(benchmark::State& state, const char* counter, Work work, Baseline baseline) {
-  Clock::duration workTime{};
-  int64_t rounds = 0;
-  for (auto _ : state) {
-    const auto start = Clock::now();
-    work();
-    workTime += Clock::now() - start;
-    ++rounds;
-  }
-  const auto start = Clock::now();
-  for (int64_t i = 0; i < rounds; ++i) baseline();
-  const auto baselineTime = Clock::now() - start;
-  state.counters[counter] = static_cast<double>(workTime.count()) /
-                            static_cast<double>(std::max<Clock::rep>(1, baselineTime.count()));
-}
 
 void ReadWholeFile(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -50,7 +33,7 @@ void BM_StartupToReadyEditor(benchmark::State& state) {
       folder.Program() / "GB.DAT",  folder.Program() / "BIG5.DAT",       folder.Program() / "Bk.N13",
       folder.EditDataFile(),        folder.Game() / "grp" / "KAO_s.N13", folder.Game() / "grp" / "KAO_l.N13"};
 
-  MeasureAgainstBaseline(
+  tavlor::bench::MeasureAgainstBaseline(
       state, "x_read_bytes",
       [&] {
         tavlor::ProgramContext context;
