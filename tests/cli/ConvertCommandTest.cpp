@@ -7,31 +7,17 @@
 #include <filesystem>
 #include <string>
 
+#include "support/CliRunner.h"
 #include "support/TempFolder.h"
 
 namespace {
 
+using tavlor::testing::Quoted;
+using tavlor::testing::RunCli;
+using tavlor::testing::RunResult;
+using tavlor::testing::RunShell;
+
 using tavlor::testing::TempFolder;
-
-struct RunResult {
-  int ExitCode;
-  std::string Output;  // stdout and stderr together
-};
-
-RunResult RunShell(const std::string& command) {
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return {-1, "cannot start"};
-  std::string output;
-  std::array<char, 4096> buffer;
-  while (std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe))
-    output.append(buffer.data(), read);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
-
-RunResult RunCli(const std::string& arguments) {
-  return RunShell(std::string("'") + TAVLOR_CLI_PATH + "' " + arguments);
-}
 
 TEST(ConvertCommand, ConvertsEachHexArgumentInAllFourModes) {
   // 織田信長 and the ideographic space, Shift-JIS -> GBK.

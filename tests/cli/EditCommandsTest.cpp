@@ -10,38 +10,20 @@
 #include <string>
 
 #include "core/data/EditData.h"
+#include "support/CliRunner.h"
 #include "support/RandomTable.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
 namespace {
 
+using tavlor::testing::Quoted;
+using tavlor::testing::RunCli;
+using tavlor::testing::RunResult;
+
 using testing::ReadFileBytes;
 using testing::TempFolder;
 using testing::WriteFileBytes;
-
-struct RunResult {
-  int ExitCode;
-  std::string Output;  // stdout and stderr together
-};
-
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-RunResult RunCli(const std::string& arguments) {
-  const std::string command = Quoted(TAVLOR_CLI_PATH) + " " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return {-1, "cannot start"};
-  std::string output;
-  std::array<char, 4096> buffer;
-  while (std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe))
-    output.append(buffer.data(), read);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
 
 std::unique_ptr<GeneralTable> Load(const std::filesystem::path& file) {
   auto table = std::make_unique<GeneralTable>();

@@ -7,35 +7,17 @@
 #include <string>
 
 #include "support/ArchiveBuilder.h"
+#include "support/CliRunner.h"
 #include "support/TempFolder.h"
 
 namespace {
 
+using tavlor::testing::Quoted;
+using tavlor::testing::RunCli;
+using tavlor::testing::RunResult;
+
 using tavlor::testing::ArchiveBuilder;
 using tavlor::testing::TempFolder;
-
-struct RunResult {
-  int ExitCode;
-  std::string Output;  // stdout and stderr together
-};
-
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-RunResult RunCli(const std::string& arguments) {
-  const std::string command = Quoted(TAVLOR_CLI_PATH) + " " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return {-1, "cannot start"};
-  std::string output;
-  std::array<char, 4096> buffer;
-  while (std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe))
-    output.append(buffer.data(), read);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
 
 // Width and height from a PNG's IHDR chunk ({0, 0} when the bytes are no PNG). The pixels
 // themselves are checked where they are drawn (FaceDrawingTest); here the size and format count.
