@@ -144,9 +144,11 @@ TEST_F(ShowGeneralTest, LinkPortraitsComeFromTheRowsFaceNumber) {
   const ShownGeneral shown = Show(0);
   EXPECT_EQ(shown.LinkPortraits[0], (ResolvedFace{FaceSet::Game, 1193}));
   EXPECT_EQ(shown.LinkPortraits[3], (ResolvedFace{FaceSet::Game, 0}));
-  // Game index 1700 lies in the edit set's code range and is drawn from there, as the game's
-  // list shows it.
-  EXPECT_EQ(shown.LinkPortraits[1], (ResolvedFace{FaceSet::Edit, 0}));
+  // 8423 is game face 1700: it is drawn from the game set, not sent to the edit set as edit face 0.
+  EXPECT_EQ(shown.LinkPortraits[1], (ResolvedFace{FaceSet::Game, 1700}));
+  // An edit face number stays in the edit set.
+  lists.SetRow(343, {"W", "2799", "1", "1", "1", "1"});
+  EXPECT_EQ(Show(0).LinkPortraits[1], (ResolvedFace{FaceSet::Edit, 1099}));
 }
 
 TEST_F(ShowGeneralTest, BiographyLinesEnableTheBoxesTheyFill) {

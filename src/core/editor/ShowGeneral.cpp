@@ -28,13 +28,13 @@ int FaceCodeToEdit(int32_t faceNo, const ResolvedFace& face) {
   return code;
 }
 
-// The small portrait of a list row: the row's face number as a face code, codes 1700..2799 drawn
-// from the edit set and all others from the game set (a face number that resolves to nothing is
-// drawn as game face 0).
+// The small portrait of a list row: the face its face number names, from the set that holds it.
+// A face number that resolves to nothing is drawn as game face 0. Game faces from index 1700 on
+// (face numbers 8423 and up) stay in the game set: their index is no edit face.
 ResolvedFace LinkPortraitOfRow(const BuiltinGeneralLists& lists, int row) {
-  const int32_t code = FaceCodeOfFaceNumber(LeadingInteger(lists.Cell(1, row)));
-  if (code >= 1700 && code <= 2799) return {FaceSet::Edit, code - 1700};
-  return {FaceSet::Game, code};
+  const ResolvedFace face = ResolveFace(LeadingInteger(lists.Cell(1, row)));
+  if (face.Set == FaceSet::None) return {FaceSet::Game, 0};
+  return face;
 }
 
 std::string CityNameOf(int32_t cityNo) {
