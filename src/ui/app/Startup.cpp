@@ -18,6 +18,7 @@
 #include "ui/app/Prompts.h"
 #include "ui/app/TextCodec.h"
 #include "ui/chrome/PictureBox.h"
+#include "ui/editor/EditorActions.h"
 #include "ui/editor/Form1.h"
 #include "ui/editor/Form2.h"
 #include "ui/portraits/FaceDrawing.h"
@@ -117,6 +118,7 @@ void RunStartup(ProgramContext& context, Form1& form1, Form2& form2, QWidget* sp
   LoadGenerals(context);
   form2.SetFlexRows(context.Table.GeneralCount + 1);
   form2.ResetMflx();
+  ConnectEditorActions(context, form1, form2);
   if (splash != nullptr) splash->hide();
 }
 

@@ -1,0 +1,124 @@
+// The grid pick, "change" and "add": the core does the work, this file moves values between the
+// windows and the shared state.
+#include "ui/editor/EditorActions.h"
+
+#include <QObject>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "core/data/BuiltinGeneralLists.h"
+#include "core/editor/EditorValues.h"
+#include "core/editor/GeneralEditing.h"
+#include "core/lang/LanguageState.h"
+#include "core/text/TextTables.h"
+#include "ui/app/ProgramContext.h"
+#include "ui/app/Prompts.h"
+#include "ui/app/TextCodec.h"
+#include "ui/editor/Form1.h"
+#include "ui/editor/Form2.h"
+#include "ui/portraits/FaceDrawing.h"
+
+namespace tavlor {
+namespace {
+
+const QString kPromptTitle = QStringLiteral("提示");
+
+// Draws faces from the large archive of their set. An archive is reopened only when the set
+// changes, and one that cannot be opened is tried (and reported) once per pick, not once per box.
+class LargeFaceDrawer {
+ public:
+  explicit LargeFaceDrawer(const PathSettings& paths) : paths_(paths) {}
+
+  void Draw(const ResolvedFace& face, PortraitBox* box) {
+    const std::string& path = face.Set == FaceSet::Edit ? paths_.EditKaoLPath : paths_.KaoLPath;
+    if (face.Set == FaceSet::None || failed_.count(path) != 0) {
+      box->Clear();
+      return;
+    }
+    if (!open_ || *open_ != path) {
+      open_ = path;
+      if (!OpenFaceArchive(path)) failed_.insert(path);
+    }
+    if (failed_.count(path) != 0) {
+      box->Clear();
+      return;
+    }
+    DrawFace(face.Index, box);
+  }
+
+ private:
+  const PathSettings& paths_;
+  std::optional<std::string> open_;
+  std::set<std::string> failed_;
+};
+
+void ShowRefusal(const EditResult& result) {
+  CurrentPrompter().Warn(Caption(result.Message), kPromptTitle);
+}
+
+}  // namespace
+
+void ShowPickedGeneral(ProgramContext& context, Form1& form1, int row) {
+  if (row < 1) return;
+  // The pick empties the link rows and biography lines; ShowGeneral clears their texts.
+  for (PortraitBox* box : form1.PIC_SWJ) box->Clear();
+  const ShownGeneral shown = ShowGeneral(context.Table, row - 1, form1.CollectValues(), context.State,
+                                         SharedBuiltinGeneralLists(), SharedTextTables(), IsSimplified());
+  form1.ApplyValues(shown.Values);
+  form1.ApplyState(shown.State);
+  context.State = shown.State;
+  // The scenario ages follow the shown general; with the death year B + A - 1 the recomputed
+  // lb_sm(0) is the stored death year again.
+  form1.SMJS();
+
+  LargeFaceDrawer drawer(context.Paths);
+  if (shown.Portrait) {
+    drawer.Draw(*shown.Portrait, form1.CG_PIC);
+  } else {
+    // No face: an empty box rather than the previous general's portrait.
+    form1.CG_PIC->Clear();
+  }
+  for (std::size_t i = 0; i < shown.LinkPortraits.size(); ++i) {
+    if (shown.LinkPortraits[i]) drawer.Draw(*shown.LinkPortraits[i], form1.PIC_SWJ[i]);
+  }
+
+  context.SelectedSlot = row - 1;
+  context.RowPicked = true;
+}
+
+void ChangePickedGeneral(ProgramContext& context, Form1& form1, Form2& form2) {
+  if (!CurrentPrompter().AskYesNo(QStringLiteral("你确定要修改并保存所选择的武将数据吗？"), kPromptTitle))
+    return;
+  const std::optional<int> picked =
+      context.RowPicked ? std::optional<int>(context.SelectedSlot) : std::nullopt;
+  const EditResult result = ChangeGeneral(form1.CollectValues(), context.State, picked, context.Table,
+                                          SharedBuiltinGeneralLists(), SharedTextTables(), IsSimplified());
+  if (!result.Succeeded()) {
+    ShowRefusal(result);
+    return;
+  }
+  form2.ResetMflx();
+}
+
+void AddNewGeneral(ProgramContext& context, Form1& form1, Form2& form2) {
+  if (!CurrentPrompter().AskYesNo(QStringLiteral("你确定要保存此新武将数据吗？"), kPromptTitle)) return;
+  const EditResult result = AddGeneral(form1.CollectValues(), context.State, context.Table,
+                                       SharedBuiltinGeneralLists(), SharedTextTables(), IsSimplified());
+  if (!result.Succeeded()) {
+    ShowRefusal(result);
+    return;
+  }
+  form2.ResetMflx();
+}
+
+void ConnectEditorActions(ProgramContext& context, Form1& form1, Form2& form2) {
+  QObject::connect(&form2, &Form2::generalPicked, &form1,
+                   [&context, &form1](int row) { ShowPickedGeneral(context, form1, row); });
+  QObject::connect(&form1, &Form1::changeRequested, &form2,
+                   [&context, &form1, &form2] { ChangePickedGeneral(context, form1, form2); });
+  QObject::connect(&form1, &Form1::addRequested, &form2,
+                   [&context, &form1, &form2] { AddNewGeneral(context, form1, form2); });
+}
+
+}  // namespace tavlor
