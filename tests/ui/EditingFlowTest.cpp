@@ -489,6 +489,39 @@ class EditingFlowTest : public QObject {
                qPrintable(QStringLiteral("slot %1").arg(slot)));
     }
   }
+
+  // The bundled demo game, when the build made it: the first general shows with its portrait and
+  // the small portraits of every related general that has a name. With TAVLOR_SCREENSHOT_DIR set
+  // the editor is saved there as editor-after-pick.png for a look.
+  void demoGeneralShowsWithItsPortraits() {
+    const std::filesystem::path folder = tavlor::testing::ProgramFolder();
+    if (!std::filesystem::exists(folder / "demo" / "EDATA000.13S") ||
+        !std::filesystem::exists(folder / "Set.ini"))
+      QSKIP("no demo game in the program folder");
+    TestPrompter prompter;
+    ProgramContext context;
+    context.ProgramFolder = folder;
+    Form1 editor(context);
+    Form2 list(context);
+    tavlor::RunStartup(context, editor, list);
+    QVERIFY2(prompter.Messages().isEmpty(), qPrintable(prompter.Texts().join(" | ")));
+    QVERIFY(context.Table.GeneralCount > 0);
+    QTableWidgetItem* cell = list.MFLX->item(0, 2);
+    QVERIFY(cell != nullptr);
+    QTest::mouseClick(list.MFLX->viewport(), Qt::LeftButton, {}, list.MFLX->visualItemRect(cell).center());
+
+    QCOMPARE(Text(editor.tx_Name1[0]) + Text(editor.tx_Name1[1]), cell->text());
+    QVERIFY(!editor.CG_PIC->IsEmpty());
+    for (int row = 0; row < 4; ++row) {
+      if (!editor.LB_XXWJ[row]->text().isEmpty()) QVERIFY(!editor.PIC_SWJ[row]->IsEmpty());
+    }
+    const QByteArray shots = qgetenv("TAVLOR_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) {
+      editor.show();
+      QVERIFY(editor.grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/editor-after-pick.png")));
+    }
+    QVERIFY2(prompter.Messages().isEmpty(), qPrintable(prompter.Texts().join(" | ")));
+  }
 };
 
 QTEST_MAIN(EditingFlowTest)
