@@ -490,6 +490,32 @@ class EditingFlowTest : public QObject {
     }
   }
 
+  void missingEditArchiveIsReportedOncePerPick() {
+    TestPrompter prompter;
+    EditingProgram program;
+    std::filesystem::remove(program.Folder.Game() / "grp" / "EDIT_KAO_l.N13");
+    Form1& editor = *program.Editor;
+    program.PickRow(1);  // favoured general 10001 has an edit face
+    QCOMPARE(prompter.Messages().size(), 1);
+    QCOMPARE(prompter.Messages()[0].What, TestPrompter::Kind::Error);
+    QCOMPARE(prompter.Messages()[0].Text, tavlor::FromGbk(tavlor::texts::FaceArchiveOpenError));
+    QCOMPARE(FaceSeed(editor.CG_PIC), kGameFace1);
+    QCOMPARE(FaceSeed(editor.PIC_SWJ[0]), kGameFace1);
+    QCOMPARE(FaceSeed(editor.PIC_SWJ[1]), -1);
+    QCOMPARE(FaceSeed(editor.PIC_SWJ[3]), kGameFace1700);
+    QCOMPARE(editor.LB_XXWJ[1]->text(), QStringLiteral("伊达政宗"));
+
+    // An edit portrait and an edit link face: still one report, and the game faces are drawn.
+    tavlor::SharedBuiltinGeneralLists().SetRow(2307, {"X", "1760", "1", "2", "3", "4"});
+    prompter.Clear();
+    program.PickRow(2);
+    QCOMPARE(prompter.Messages().size(), 1);
+    QVERIFY(editor.CG_PIC->IsEmpty());
+    QCOMPARE(editor.LB_XXWJ[2]->text(), QStringLiteral("X"));
+    QCOMPARE(FaceSeed(editor.PIC_SWJ[2]), -1);
+    QCOMPARE(FaceSeed(editor.PIC_SWJ[0]), kGameFace0);
+  }
+
   // The bundled demo game, when the build made it: the first general shows with its portrait and
   // the small portraits of every related general that has a name. With TAVLOR_SCREENSHOT_DIR set
   // the editor is saved there as editor-after-pick.png for a look.

@@ -79,8 +79,10 @@ void ShowPickedGeneral(ProgramContext& context, Form1& form1, int row) {
     // No face: an empty box rather than the previous general's portrait.
     form1.CG_PIC->Clear();
   }
-  for (std::size_t i = 0; i < shown.LinkPortraits.size(); ++i) {
-    if (shown.LinkPortraits[i]) drawer.Draw(*shown.LinkPortraits[i], form1.PIC_SWJ[i]);
+  // Real father, affinity, favoured, disliked: the order the rows have always been drawn in, so
+  // the archive left open afterwards is the same.
+  for (const std::size_t row : {3u, 0u, 1u, 2u}) {
+    if (shown.LinkPortraits[row]) drawer.Draw(*shown.LinkPortraits[row], form1.PIC_SWJ[row]);
   }
 
   context.SelectedSlot = row - 1;
