@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -265,6 +266,8 @@ class EditingFlowTest : public QObject {
     // Years: the lifespan counts both end years, and the scenario ages follow the general.
     QCOMPARE(Text(editor.TX_year), QStringLiteral("1534"));
     QCOMPARE(Text(editor.TX_age), QStringLiteral("49"));
+    QCOMPARE(editor.pbar_year->value(), 1534);  // the bars show the general's years
+    QCOMPARE(editor.pbar_age->value(), 49);
     QCOMPARE(editor.lb_sm[0]->text(), QStringLiteral("1582"));
     QCOMPARE(editor.lb_sm[1]->text(), QStringLiteral(" 13岁"));  // 1546
     QCOMPARE(editor.lb_sm[5]->text(), QStringLiteral(" 49岁"));  // 1582, the year of death

@@ -2,14 +2,18 @@
 // windows and the shared state.
 #include "ui/editor/EditorActions.h"
 
+#include <QLineEdit>
 #include <QObject>
+#include <QProgressBar>
 #include <optional>
 #include <set>
 #include <string>
 
+#include "core/app/Settings.h"
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/editor/EditorValues.h"
 #include "core/editor/GeneralEditing.h"
+#include "core/editor/SliderArithmetic.h"
 #include "core/lang/LanguageState.h"
 #include "core/text/TextTables.h"
 #include "ui/app/ProgramContext.h"
@@ -71,6 +75,12 @@ void ShowPickedGeneral(ProgramContext& context, Form1& form1, int row) {
   // The scenario ages follow the shown general; with the death year B + A - 1 the recomputed
   // lb_sm(0) is the stored death year again.
   form1.SMJS();
+  // The bars show where the shown general's years lie (only a drag or a min/max button writes
+  // the boxes, so this changes no value).
+  form1.pbar_year->setValue(
+      ClampToSlider(kBirthYearSlider, LeadingInteger(ToInterfaceBytes(form1.TX_year->text()))));
+  form1.pbar_age->setValue(
+      ClampToSlider(kLifespanSlider, LeadingInteger(ToInterfaceBytes(form1.TX_age->text()))));
 
   LargeFaceDrawer drawer(context.Paths);
   if (shown.Portrait) {
