@@ -5,11 +5,14 @@
 #include <memory>
 
 #include "core/text/GbBig5Conversion.h"
+#include "support/SmallTextTables.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
 namespace {
 
+using testing::Code;
+using testing::TableFileBytes;
 using testing::TempFolder;
 using testing::WriteFileBytes;
 
@@ -20,22 +23,9 @@ uint16_t Big5Entry(std::size_t index) {
   return static_cast<uint16_t>(0x4000 + index);
 }
 
-std::string TableBytes(std::size_t entries, uint16_t (*code)(std::size_t)) {
-  std::string bytes;
-  for (std::size_t i = 0; i < entries; ++i) {
-    bytes.push_back(static_cast<char>(code(i) & 0xFF));
-    bytes.push_back(static_cast<char>(code(i) >> 8));
-  }
-  return bytes;
-}
-
-std::string Code(uint16_t code) {
-  return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-}
-
 void WriteTables(const TempFolder& folder) {
-  WriteFileBytes(folder / "GB.DAT", TableBytes(kGbEntries, GbEntry));
-  WriteFileBytes(folder / "BIG5.DAT", TableBytes(kBig5Entries, Big5Entry));
+  WriteFileBytes(folder / "GB.DAT", TableFileBytes(kGbEntries, GbEntry));
+  WriteFileBytes(folder / "BIG5.DAT", TableFileBytes(kBig5Entries, Big5Entry));
 }
 
 std::unique_ptr<GbBig5Tables> TablesIn(const TempFolder& folder) {
@@ -92,10 +82,10 @@ TEST(GbBig5Conversion, TwoByteCodesOutsideTheTableStayWhole) {
 
 TEST(GbBig5Conversion, ZeroEntriesKeepTheCode) {
   TempFolder folder;
-  std::string gb = TableBytes(kGbEntries, GbEntry);
+  std::string gb = TableFileBytes(kGbEntries, GbEntry);
   gb[0] = gb[1] = '\0';  // entry 0 holds no character
   WriteFileBytes(folder / "GB.DAT", gb);
-  WriteFileBytes(folder / "BIG5.DAT", TableBytes(kBig5Entries, Big5Entry));
+  WriteFileBytes(folder / "BIG5.DAT", TableFileBytes(kBig5Entries, Big5Entry));
   auto tables = TablesIn(folder);
   EXPECT_EQ(GbToBig5(Code(0xA1A1) + Code(0xA1A2), *tables), Code(0xA1A1) + Code(GbEntry(1)));
 }
@@ -109,8 +99,8 @@ TEST(GbBig5Conversion, FailedLoadPassesTextThroughAndIsRetried) {
   EXPECT_FALSE(tables->TablesLoaded);
 
   // A short file is no table: still nothing converted.
-  WriteFileBytes(folder / "GB.DAT", TableBytes(kGbEntries - 1, GbEntry));
-  WriteFileBytes(folder / "BIG5.DAT", TableBytes(kBig5Entries, Big5Entry));
+  WriteFileBytes(folder / "GB.DAT", TableFileBytes(kGbEntries - 1, GbEntry));
+  WriteFileBytes(folder / "BIG5.DAT", TableFileBytes(kBig5Entries, Big5Entry));
   EXPECT_EQ(GbToBig5(text, *tables), text);
   EXPECT_FALSE(tables->TablesLoaded);
 

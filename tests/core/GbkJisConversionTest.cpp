@@ -5,11 +5,14 @@
 #include <memory>
 
 #include "core/text/GbkJisConversion.h"
+#include "support/SmallTextTables.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
 namespace {
 
+using testing::Code;
+using testing::TableFileBytes;
 using testing::TempFolder;
 using testing::WriteFileBytes;
 
@@ -20,24 +23,13 @@ constexpr uint16_t JisnCode(std::size_t index) {
   return static_cast<uint16_t>(0x8800 + index);
 }
 
-std::string TableBytes(std::size_t entries, uint16_t (*code)(std::size_t)) {
-  std::string bytes;
-  for (std::size_t i = 0; i < entries; ++i) {
-    bytes.push_back(static_cast<char>(code(i) & 0xFF));
-    bytes.push_back(static_cast<char>(code(i) >> 8));
-  }
-  return bytes;
-}
-
-std::string Code(uint16_t code) {
-  return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-}
-
 class GbkJisConversionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    WriteFileBytes(folder_ / "GBKN.dat", TableBytes(kGbknEntries, [](std::size_t i) { return GbknCode(i); }));
-    WriteFileBytes(folder_ / "JISN.dat", TableBytes(kJisnEntries, [](std::size_t i) { return JisnCode(i); }));
+    WriteFileBytes(folder_ / "GBKN.dat",
+                   TableFileBytes(kGbknEntries, [](std::size_t i) { return GbknCode(i); }));
+    WriteFileBytes(folder_ / "JISN.dat",
+                   TableFileBytes(kJisnEntries, [](std::size_t i) { return JisnCode(i); }));
     LoadGbkJisTables(folder_.Path(), *tables_);
   }
 

@@ -68,4 +68,13 @@ std::string Big5Of(std::initializer_list<int> characters) {
   return TextOf(characters, [](const SampleCharacter& c) { return c.Big5; });
 }
 
+std::string TableFileBytes(std::size_t entries, uint16_t (*code)(std::size_t)) {
+  std::string bytes;
+  for (std::size_t i = 0; i < entries; ++i) {
+    bytes.push_back(static_cast<char>(code(i) & 0xFF));
+    bytes.push_back(static_cast<char>(code(i) >> 8));
+  }
+  return bytes;
+}
+
 }  // namespace tavlor::testing

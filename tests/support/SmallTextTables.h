@@ -2,6 +2,7 @@
 // GB <-> Big5, every other entry zero, so a test states exactly which characters convert.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -35,6 +36,12 @@ std::unique_ptr<TextTables> SmallTextTables();
 
 // Bytes of two-byte codes, high byte first: Codes({0x9044, 0x9363}) == "\x90\x44\x93\x63".
 std::string Codes(std::initializer_list<uint16_t> codes);
+inline std::string Code(uint16_t code) {
+  return Codes({code});
+}
+
+// A table file's bytes: `entries` little-endian 16-bit values, entry i being code(i).
+std::string TableFileBytes(std::size_t entries, uint16_t (*code)(std::size_t));
 
 // The same text in each encoding, from indexes into kSampleCharacters.
 std::string SjisOf(std::initializer_list<int> characters);
