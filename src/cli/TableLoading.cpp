@@ -1,5 +1,7 @@
 #include "cli/TableLoading.h"
 
+#include "core/data/BuiltinGeneralLists.h"
+
 #include <QFile>
 #include <system_error>
 
@@ -55,10 +57,7 @@ QString ShippedDisplayName(const GeneralEntry& entry) {
     return true;
   }();
   (void)loaded;
-  const GbkJisTables& tables = SharedTextTables().GbkJis;
-  const std::string family(TrimBlanks(SjisToGbk(FieldBytes(entry.Record.FamilyName), tables)));
-  const std::string given(TrimBlanks(SjisToGbk(FieldBytes(entry.Record.GivenName), tables)));
-  return FromGbk(family + given);
+  return FromGbk(DisplayNameOfGeneral(entry.Record, SharedTextTables().GbkJis));
 }
 
 }  // namespace tavlor::cli

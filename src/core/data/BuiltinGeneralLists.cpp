@@ -156,16 +156,17 @@ void BuiltinGeneralLists::CutRows(int firstRemoved) {
   for (auto& column : columns_) column.resize(static_cast<std::size_t>(firstRemoved));
 }
 
-ListRow ListRowOfGeneral(const GeneralEntry& entry, const GbkJisTables& tables) {
-  const GeneralRecord& record = entry.Record;
+std::string DisplayNameOfGeneral(const GeneralRecord& record, const GbkJisTables& tables) {
   std::string name(TrimBlanks(SjisToGbk(FieldBytes(record.FamilyName), tables)));
   name += TrimBlanks(SjisToGbk(FieldBytes(record.GivenName), tables));
-  return {std::move(name),
-          std::to_string(record.FaceNo),
-          std::to_string(record.Leadership),
-          std::to_string(record.Valor),
-          std::to_string(record.Intellect),
-          std::to_string(record.Politics)};
+  return name;
+}
+
+ListRow ListRowOfGeneral(const GeneralEntry& entry, const GbkJisTables& tables) {
+  const GeneralRecord& record = entry.Record;
+  return {DisplayNameOfGeneral(record, tables), std::to_string(record.FaceNo),
+          std::to_string(record.Leadership),    std::to_string(record.Valor),
+          std::to_string(record.Intellect),     std::to_string(record.Politics)};
 }
 
 void RefreshGeneralLists(BuiltinGeneralLists& lists, const GeneralTable& table, const GbkJisTables& tables) {

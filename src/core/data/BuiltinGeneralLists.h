@@ -45,6 +45,10 @@ class BuiltinGeneralLists {
 // row per general of the table, so that slot k sits at row 2307 + k.
 void RefreshGeneralLists(BuiltinGeneralLists& lists, const GeneralTable& table, const GbkJisTables& tables);
 
+// A registered general's name as the lists and the grid show it: the GBK family name and the GBK
+// given name, each trimmed of blanks, joined without a separator.
+std::string DisplayNameOfGeneral(const GeneralRecord& record, const GbkJisTables& tables);
+
 // The list row of a registered general as RefreshGeneralLists builds it.
 ListRow ListRowOfGeneral(const GeneralEntry& entry, const GbkJisTables& tables);
 

@@ -1,6 +1,8 @@
 // Builds the grid's heading and general rows from the General table.
 #include "core/editor/GridRows.h"
 
+#include "core/data/BuiltinGeneralLists.h"
+
 #include <algorithm>
 
 #include "core/lang/InterfaceTexts.h"
@@ -26,18 +28,10 @@ GridHeadingTexts GridHeadings(TextTables& tables, bool simplified) {
           GridCellText{ForLanguage(texts::HeadingAppear, tables, simplified), kGridLightBlue}};
 }
 
-std::string GridNameOfGeneral(const GeneralRecord& record, const GbkJisTables& tables) {
-  const std::string family = SjisToGbk(FieldBytes(record.FamilyName), tables);
-  const std::string given = SjisToGbk(FieldBytes(record.GivenName), tables);
-  std::string name(TrimBlanks(family));
-  name += TrimBlanks(given);
-  return name;
-}
-
 GridGeneralRow GridRowOfGeneral(int slot, const GeneralEntry& entry, TextTables& tables, bool simplified) {
   GridGeneralRow row;
   row.Number = {" " + std::to_string(slot), kGridLightBlue};
-  row.Name = {ForLanguage(GridNameOfGeneral(entry.Record, tables.GbkJis), tables, simplified),
+  row.Name = {ForLanguage(DisplayNameOfGeneral(entry.Record, tables.GbkJis), tables, simplified),
               kGridLightBlue};
   // Only 1 means "appears"; every other value (0, 2, garbage) is shown as standing by.
   if (entry.Appendix.AppearFlag == 1) {

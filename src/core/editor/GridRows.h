@@ -45,9 +45,6 @@ struct GridGeneralRow {
 
 GridHeadingTexts GridHeadings(TextTables& tables, bool simplified);
 
-// The name shown for a general: SjisToGbk of each stored name (padding vanishes), trimmed, joined.
-std::string GridNameOfGeneral(const GeneralRecord& record, const GbkJisTables& tables);
-
 GridGeneralRow GridRowOfGeneral(int slot, const GeneralEntry& entry, TextTables& tables, bool simplified);
 
 // One row per general of the table (slots 0 .. GeneralCount - 1; a count outside 0..1000 is
