@@ -1,4 +1,4 @@
-// Every message box goes through one interface, so that tests can answer the questions.
+// Every message box and file dialog goes through one interface, so that tests can answer them.
 #pragma once
 
 #include <QString>
@@ -6,6 +6,12 @@
 class QWidget;
 
 namespace tavlor {
+
+// Unsaved changes before quitting, reloading or closing: write them first, drop them, or stay.
+enum class UnsavedChangesAnswer { Save, Discard, Cancel };
+// The edit-data file changed on disk since it was read: take the file's new content, write over
+// it anyway, or do nothing.
+enum class ChangedOnDiskAnswer { Reload, Overwrite, Cancel };
 
 class Prompter {
  public:
@@ -15,6 +21,14 @@ class Prompter {
   virtual void Inform(const QString& text, const QString& title) = 0;
   virtual void Warn(const QString& text, const QString& title) = 0;   // exclamation icon
   virtual void Error(const QString& text, const QString& title) = 0;  // error (stop) icon
+  // Save / don't save / cancel (closing the question counts as Cancel).
+  virtual UnsavedChangesAnswer AskSaveDiscardCancel(const QString& text, const QString& title) = 0;
+  // Reload / overwrite / cancel (closing the question counts as Cancel).
+  virtual ChangedOnDiskAnswer AskReloadOverwriteCancel(const QString& text, const QString& title) = 0;
+  // A file to read or to write, or an empty text when the player cancels. `filter` is a file
+  // dialog filter ("武将文件 (*.n13general)"); `start` the folder or suggested file.
+  virtual QString ChooseFileToOpen(const QString& title, const QString& start, const QString& filter) = 0;
+  virtual QString ChooseFileToSave(const QString& title, const QString& start, const QString& filter) = 0;
 };
 
 // The prompter in use: QMessageBox-based unless a test installed another.

@@ -22,12 +22,29 @@
 
 namespace {
 
-// In screenshot mode nobody is there to answer: messages go to stderr and questions get No.
+// In screenshot mode nobody is there to answer: messages go to stderr, questions get No or
+// Cancel and file dialogs choose nothing.
 class ConsolePrompter final : public tavlor::Prompter {
  public:
   bool AskYesNo(const QString& text, const QString& title) override {
     Print("question", text, title);
     return false;
+  }
+  tavlor::UnsavedChangesAnswer AskSaveDiscardCancel(const QString& text, const QString& title) override {
+    Print("question", text, title);
+    return tavlor::UnsavedChangesAnswer::Cancel;
+  }
+  tavlor::ChangedOnDiskAnswer AskReloadOverwriteCancel(const QString& text, const QString& title) override {
+    Print("question", text, title);
+    return tavlor::ChangedOnDiskAnswer::Cancel;
+  }
+  QString ChooseFileToOpen(const QString& title, const QString& start, const QString&) override {
+    Print("file dialog", start, title);
+    return {};
+  }
+  QString ChooseFileToSave(const QString& title, const QString& start, const QString&) override {
+    Print("file dialog", start, title);
+    return {};
   }
   void Inform(const QString& text, const QString& title) override { Print("information", text, title); }
   void Warn(const QString& text, const QString& title) override { Print("warning", text, title); }
