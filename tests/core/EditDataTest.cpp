@@ -1,9 +1,6 @@
 // Loading and saving the edit-data file: variable-length entries, the terminating record, short
 // files, and saves that never leave a damaged file behind.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <random>
@@ -326,36 +323,6 @@ TEST_F(EditDataFileTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
   error = SaveEditData(folder / "adir", *table);
   EXPECT_TRUE(error);
   EXPECT_TRUE(fs::is_directory(folder / "adir"));
-  EXPECT_TRUE(NoTempFilesLeft());
-}
-
-// Runs `body` in a child process without root's rights (root may write anywhere); its result is the
-// child's exit code, or -1 when no unprivileged child can be made.
-int RunUnprivileged(const std::function<int()>& body) {
-  const pid_t child = ::fork();
-  if (child < 0) return -1;
-  if (child == 0) {
-    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(100);
-    ::_exit(body());
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-TEST_F(EditDataFileTest, AReadOnlyFolderGivesAnErrorAndKeepsTheFile) {
-  WriteFileBytes(file, "precious");
-  fs::permissions(file, fs::perms::all);  // the file itself is writable
-  fs::permissions(folder.Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                     fs::perms::others_read | fs::perms::others_exec);
-  const auto table = SampleTable();
-  const int result = RunUnprivileged([&] {
-    const FileError error = SaveEditData(file, *table);
-    return error.What == FileError::Kind::CannotOpen ? 0 : 1;
-  });
-  if (result == 100 || result == -1) GTEST_SKIP() << "cannot drop privileges here";
-  EXPECT_EQ(result, 0);
-  EXPECT_EQ(ReadFileBytes(file), "precious");
   EXPECT_TRUE(NoTempFilesLeft());
 }
 

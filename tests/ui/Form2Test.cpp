@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -14,6 +13,7 @@
 #include "core/editor/GridRows.h"
 #include "core/lang/LanguageState.h"
 #include "core/text/TextTables.h"
+#include "support/FaultyFileCalls.h"
 #include "support/TestPrompter.h"
 #include "ui/StartupTestFolder.h"
 #include "ui/app/ProgramContext.h"
@@ -36,24 +36,6 @@ std::unique_ptr<ProgramContext> ContextFor(const StartupFolder& folder, const ta
   context->Paths.CustomizeFile = folder.EditDataFile().string();
   context->Table = table;
   return context;
-}
-
-// Makes a folder unwritable even for root: permissions first, the immutable flag when they are
-// not enough. Returns false when neither works here.
-bool MakeUnwritable(const std::filesystem::path& folder) {
-  std::filesystem::permissions(folder,
-                               std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  const auto probe = folder / "probe";
-  if (!std::ofstream(probe)) return true;
-  std::filesystem::remove(probe);
-  return QProcess::execute(QStringLiteral("chattr"),
-                           {QStringLiteral("+i"), QString::fromStdString(folder.string())}) == 0;
-}
-
-void MakeWritable(const std::filesystem::path& folder) {
-  QProcess::execute(QStringLiteral("chattr"),
-                    {QStringLiteral("-i"), QString::fromStdString(folder.string())});
-  std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
 }
 
 }  // namespace
@@ -235,15 +217,19 @@ class Form2Test : public QObject {
     const std::string before = ReadFileBytes(folder.EditDataFile());
     const int rows = list.FlexRows();
 
-    // A folder nobody can write into.
-    if (!MakeUnwritable(folder.Game())) QSKIP("cannot make a folder unwritable here");
-    prompter.AnswerNext(true);
-    list.Command1->click();
-    MakeWritable(folder.Game());
+    // The temporary file cannot be created, as in a folder nobody may write into.
+    {
+      tavlor::testing::FaultyFileCalls calls;
+      calls.FailAt(0, std::errc::permission_denied);
+      tavlor::ScopedFileCalls use(calls);
+      prompter.AnswerNext(true);
+      list.Command1->click();
+    }
     QCOMPARE(prompter.Messages().size(), 2);
     const auto& report = prompter.Messages()[1];
     QCOMPARE(report.What, TestPrompter::Kind::Error);
     QVERIFY2(report.Text.contains(QString::fromStdString(folder.Game().string())), qPrintable(report.Text));
+    QVERIFY2(report.Text.contains(QStringLiteral("Permission denied")), qPrintable(report.Text));
     QVERIFY(!report.Text.contains(QStringLiteral("写入完成")));
     QCOMPARE(ReadFileBytes(folder.EditDataFile()), before);
     QCOMPARE(context->Table, *table);
@@ -258,6 +244,29 @@ class Form2Test : public QObject {
     QCOMPARE(prompter.Messages().size(), 2);
     QCOMPARE(prompter.Messages()[1].What, TestPrompter::Kind::Error);
     QCOMPARE(ReadFileBytes(folder.EditDataFile()), before);
+
+    // The last step, flushing the folder after the rename, fails: the file holds the new data and
+    // the player is warned that it is not confirmed on the disk, not told that nothing was saved.
+    prompter.Clear();
+    context->Paths.CustomizeFile = folder.EditDataFile().string();
+    {
+      tavlor::testing::FaultyFileCalls reference;
+      {  // the same save over a copy, to count its calls
+        std::filesystem::copy_file(folder.EditDataFile(), folder.Game() / "copy.13S");
+        tavlor::ScopedFileCalls use(reference);
+        QVERIFY(!tavlor::SaveEditData(folder.Game() / "copy.13S", context->Table));
+      }
+      tavlor::testing::FaultyFileCalls calls;
+      calls.FailAt(static_cast<int>(reference.Log().size()) - 1, std::errc::io_error);
+      tavlor::ScopedFileCalls use(calls);
+      prompter.AnswerNext(true);
+      list.Command1->click();
+    }
+    QVERIFY(prompter.Messages().size() >= 2);
+    QCOMPARE(prompter.Messages()[1].What, TestPrompter::Kind::Warning);
+    QVERIFY2(!prompter.Messages()[1].Text.contains(QStringLiteral("原文件未被改动")),
+             qPrintable(prompter.Messages()[1].Text));
+    QCOMPARE(ReadFileBytes(folder.EditDataFile()), tavlor::SerializeEditData(*table));
   }
 
   void dockingFollowsTheEditorWhileAutoFollowIsChecked() {

@@ -62,27 +62,6 @@ std::string LastSystemReason() {
 
 }  // namespace
 
-std::string DescribeFileError(const FileError& error) {
-  const char* verb = "";
-  switch (error.What) {
-    case FileError::Kind::None:
-      return "no error";
-    case FileError::Kind::CannotOpen:
-      verb = "cannot open";
-      break;
-    case FileError::Kind::CannotRead:
-      verb = "cannot read";
-      break;
-    case FileError::Kind::CannotWrite:
-      verb = "cannot write";
-      break;
-    case FileError::Kind::CannotReplace:
-      verb = "cannot replace";
-      break;
-  }
-  return std::string(verb) + " " + error.Path.string() + ": " + error.Reason;
-}
-
 LoadReport ParseEditData(const std::string& text, GeneralTable& table) {
   LoadReport report;
   const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(text.data()),
@@ -184,8 +163,9 @@ std::string SerializeEditData(const GeneralTable& table) {
   return out;
 }
 
-FileError SaveEditData(const std::filesystem::path& file, const GeneralTable& table) {
-  return ReplaceFileSafely(file, SerializeEditData(table));
+FileError SaveEditData(const std::filesystem::path& file, const GeneralTable& table,
+                       const BackupPolicy& backup) {
+  return ReplaceFileSafely(file, SerializeEditData(table), backup);
 }
 
 void LoadBlankSlot(const std::filesystem::path& file, GeneralTable& table) {

@@ -5,22 +5,11 @@
 #include <filesystem>
 #include <string>
 
+#include "core/data/FileError.h"
 #include "core/data/GeneralTable.h"
+#include "core/data/SafeFileWrite.h"
 
 namespace tavlor {
-
-// What went wrong with a file, for a message that names what, which path and why.
-struct FileError {
-  enum class Kind { None, CannotOpen, CannotRead, CannotWrite, CannotReplace };
-  Kind What = Kind::None;
-  std::filesystem::path Path;
-  std::string Reason;  // the system's reason (ASCII), e.g. "No such file or directory"
-
-  explicit operator bool() const { return What != Kind::None; }
-};
-
-// English one-line description, for the CLI and logs: "cannot open <path>: <reason>".
-std::string DescribeFileError(const FileError& error);
 
 struct LoadReport {
   FileError Error;              // set when nothing was loaded; the table is then unchanged
@@ -36,9 +25,11 @@ LoadReport LoadEditData(const std::filesystem::path& file, GeneralTable& table);
 LoadReport ParseEditData(const std::string& bytes, GeneralTable& table);
 
 // Writes header, GeneralCount entries and 1000 - GeneralCount Blank slots. The bytes go to a
-// temporary file in the same folder which then replaces the target; the previous file is kept as
-// "<name>.bak". On an error the target is left as it was.
-FileError SaveEditData(const std::filesystem::path& file, const GeneralTable& table);
+// temporary file in the same folder which then replaces the target; "<name>.bak" is kept as
+// `backup` says (by default the file as it was before this save). On an error before the rename the
+// target and its backup are left as they were (see ReplaceFileSafely).
+FileError SaveEditData(const std::filesystem::path& file, const GeneralTable& table,
+                       const BackupPolicy& backup = BackupPolicy::KeepCurrentFile());
 
 // The file's bytes as SaveEditData writes them (no file access).
 std::string SerializeEditData(const GeneralTable& table);

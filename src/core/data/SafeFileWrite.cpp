@@ -1,107 +1,164 @@
-// Temporary file, flush, backup, rename: a crash or a full disk at any moment leaves either the old
-// file or the new one, never a mixture.
+// Temporary file, flush, backup, rename, flush the folder: a crash or a full disk at any moment
+// leaves either the old file or the new one, never a mixture, and a backup that is whole.
 #include "core/data/SafeFileWrite.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <random>
 #include <string>
-#include <system_error>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "core/data/FileCalls.h"
 
 namespace tavlor {
 namespace fs = std::filesystem;
 namespace {
 
-std::string SystemReason(int code) {
-  return code != 0 ? std::generic_category().message(code) : std::string("unknown error");
+// Writes and reads go in pieces of this size, so no single call has to move the whole file.
+constexpr std::size_t kPieceSize = 64 * 1024;
+
+std::string ReasonOf(const std::error_code& error) {
+  return error ? error.message() : std::string("unknown error");
 }
 
-#ifdef _WIN32
-int OpenNewFile(const fs::path& path, int /*mode*/) {
-  return ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-}
-int WriteSome(int fd, const char* data, std::size_t size) {
-  return ::_write(fd, data, static_cast<unsigned>(size > 1u << 30 ? 1u << 30 : size));
-}
-int SyncFile(int fd) {
-  return ::_commit(fd);
-}
-int CloseFile(int fd) {
-  return ::_close(fd);
-}
-void SyncFolder(const fs::path&) {}
-#else
-int OpenNewFile(const fs::path& path, int mode) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  // The new file gets the old one's permissions, so replacing it changes nothing but the bytes.
-  if (fd >= 0) ::fchmod(fd, static_cast<mode_t>(mode));
-  return fd;
-}
-ssize_t WriteSome(int fd, const char* data, std::size_t size) {
-  return ::write(fd, data, size);
-}
-int SyncFile(int fd) {
-  return ::fsync(fd);
-}
-int CloseFile(int fd) {
-  return ::close(fd);
-}
-// The rename itself is made durable by flushing the folder; failure here loses nothing.
-void SyncFolder(const fs::path& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-#endif
+// A file being written: removed again (after closing) unless it was handed over by a rename.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(FileCalls& calls) : calls_(calls) {}
+  ~TemporaryFile() {
+    CloseQuietly();
+    if (!path_.empty()) calls_.Remove(path_);
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-struct TempFile {
-  fs::path Path;
-  int Descriptor = -1;
+  // "<name>.tmp-XXXX" beside `final`, with four random hex digits, created exclusively so that two
+  // savers never share one.
+  std::error_code Create(const fs::path& final, fs::perms permissions) {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    std::error_code error;
+    for (int attempt = 0; attempt < 64; ++attempt) {
+      char suffix[8];
+      std::snprintf(suffix, sizeof suffix, "%04x", static_cast<unsigned>(random() & 0xffffu));
+      fs::path candidate = final;
+      candidate += ".tmp-";
+      candidate += suffix;
+      error = calls_.CreateNew(candidate, permissions, handle_);
+      if (!error) {
+        path_ = candidate;
+        return {};
+      }
+      handle_ = -1;
+      if (error != std::errc::file_exists) break;
+    }
+    return error;
+  }
+
+  // Writes every byte, going on after a short write; a write that moves nothing is an error.
+  std::error_code WriteAll(std::string_view bytes) {
+    while (!bytes.empty()) {
+      std::size_t written = 0;
+      const std::error_code error =
+          calls_.Write(handle_, bytes.data(), std::min(bytes.size(), kPieceSize), written);
+      if (error) return error;
+      if (written == 0) return std::make_error_code(std::errc::io_error);
+      bytes.remove_prefix(std::min(written, bytes.size()));
+    }
+    return {};
+  }
+
+  std::error_code Sync() { return calls_.Sync(handle_); }
+
+  std::error_code Close() {
+    const FileCalls::Handle handle = handle_;
+    handle_ = -1;
+    return calls_.Close(handle);
+  }
+
+  // Renames the file over `final`; from then on it is no longer removed.
+  std::error_code RenameOver(const fs::path& final) {
+    const std::error_code error = calls_.Rename(path_, final);
+    if (!error) path_.clear();
+    return error;
+  }
+
+  const fs::path& Path() const { return path_; }
+
+ private:
+  void CloseQuietly() {
+    if (handle_ >= 0) calls_.Close(handle_);
+    handle_ = -1;
+  }
+
+  FileCalls& calls_;
+  fs::path path_;
+  FileCalls::Handle handle_ = -1;
 };
 
-// "<name>.tmp-XXXX" with four random hex digits, created exclusively so that two savers never
-// share one.
-TempFile CreateTempBeside(const fs::path& target, int mode, int& error) {
-  std::random_device seed;
-  std::mt19937 random(seed());
-  for (int attempt = 0; attempt < 64; ++attempt) {
-    char suffix[8];
-    std::snprintf(suffix, sizeof suffix, "%04x", static_cast<unsigned>(random() & 0xffffu));
-    fs::path candidate = target;
-    candidate += ".tmp-";
-    candidate += suffix;
-    errno = 0;
-    const int fd = OpenNewFile(candidate, mode);
-    if (fd >= 0) return {candidate, fd};
-    error = errno;
-    if (error != EEXIST) break;
+// What goes into a temporary file: given bytes, or the current content of another file, copied
+// piece by piece so that even a huge file needs no more memory than one piece.
+struct Content {
+  std::string_view Bytes;
+  const fs::path* CopyOf = nullptr;
+};
+
+FileError CopyInto(TemporaryFile& temporary, FileCalls& calls, const fs::path& source) {
+  FileCalls::Handle handle = -1;
+  if (const std::error_code error = calls.OpenForReading(source, handle))
+    return {FileError::Kind::CannotRead, source, ReasonOf(error)};
+  const auto piece = std::make_unique<char[]>(kPieceSize);
+  FileError failure;
+  for (;;) {
+    std::size_t read = 0;
+    if (const std::error_code error = calls.Read(handle, piece.get(), kPieceSize, read)) {
+      failure = {FileError::Kind::CannotRead, source, ReasonOf(error)};
+      break;
+    }
+    if (read == 0) break;
+    if (const std::error_code error = temporary.WriteAll({piece.get(), std::min(read, kPieceSize)})) {
+      failure = {FileError::Kind::CannotWrite, temporary.Path(), ReasonOf(error)};
+      break;
+    }
   }
+  const std::error_code closing = calls.Close(handle);
+  if (!failure && closing) failure = {FileError::Kind::CannotRead, source, ReasonOf(closing)};
+  return failure;
+}
+
+// Writes the content to a temporary file beside `final`, flushed and closed: the first half of every
+// replacement. The error names the file of the step that failed.
+FileError WriteTemporary(TemporaryFile& temporary, FileCalls& calls, const fs::path& final,
+                         fs::perms permissions, const Content& content) {
+  if (const std::error_code error = temporary.Create(final, permissions)) {
+    fs::path shown = final;
+    shown += ".tmp-XXXX";
+    return {FileError::Kind::CannotOpen, shown, ReasonOf(error)};
+  }
+  if (content.CopyOf != nullptr) {
+    if (FileError error = CopyInto(temporary, calls, *content.CopyOf)) return error;
+  } else if (const std::error_code error = temporary.WriteAll(content.Bytes)) {
+    return {FileError::Kind::CannotWrite, temporary.Path(), ReasonOf(error)};
+  }
+  if (const std::error_code error = temporary.Sync())
+    return {FileError::Kind::CannotFlush, temporary.Path(), ReasonOf(error)};
+  // Some systems report a delayed write error only when the file is closed.
+  if (const std::error_code error = temporary.Close())
+    return {FileError::Kind::CannotWrite, temporary.Path(), ReasonOf(error)};
   return {};
 }
 
-bool WriteAll(int fd, std::string_view bytes, int& error) {
-  while (!bytes.empty()) {
-    errno = 0;
-    const auto written = WriteSome(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      error = errno != 0 ? errno : EIO;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
+// Replaces the backup atomically and durably with the content.
+FileError WriteBackup(FileCalls& calls, const fs::path& backup, const fs::path& folder, fs::perms permissions,
+                      const Content& content) {
+  TemporaryFile temporary(calls);
+  if (FileError error = WriteTemporary(temporary, calls, backup, permissions, content)) return error;
+  if (const std::error_code error = temporary.RenameOver(backup))
+    return {FileError::Kind::CannotReplace, backup, ReasonOf(error)};
+  // The backup is on the disk before the file it keeps is replaced.
+  if (const std::error_code error = calls.SyncFolder(folder))
+    return {FileError::Kind::CannotFlush, folder, ReasonOf(error)};
+  return {};
 }
 
 bool HasAnyWritePermission(fs::perms permissions) {
@@ -117,7 +174,8 @@ fs::path BackupPathOf(const fs::path& target) {
   return backup;
 }
 
-FileError ReplaceFileSafely(const fs::path& requested, std::string_view bytes) {
+FileError ReplaceFileSafely(const fs::path& requested, std::string_view bytes, const BackupPolicy& backup) {
+  FileCalls& calls = CurrentFileCalls();
   std::error_code code;
   // A link is followed so that the file it names is replaced, not the link.
   fs::path target = requested;
@@ -127,48 +185,35 @@ FileError ReplaceFileSafely(const fs::path& requested, std::string_view bytes) {
   }
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
 
-  int mode = 0644;
+  // The new file gets the old one's permissions, so replacing it changes nothing but the bytes.
+  fs::perms permissions =
+      fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
   const fs::file_status status = fs::status(target, code);
   const bool targetExists = fs::exists(status);
   if (targetExists) {
     if (!fs::is_regular_file(status)) return {FileError::Kind::CannotWrite, requested, "not a regular file"};
     if (!HasAnyWritePermission(status.permissions()))
       return {FileError::Kind::CannotWrite, requested, "the file is read-only"};
-    mode = static_cast<int>(status.permissions() & fs::perms::all);
+    permissions = status.permissions() & fs::perms::all;
   }
 
-  int error = 0;
-  TempFile temp = CreateTempBeside(target, mode, error);
-  if (temp.Descriptor < 0) {
-    fs::path shown = target;
-    shown += ".tmp-XXXX";
-    return {FileError::Kind::CannotOpen, shown, SystemReason(error)};
+  TemporaryFile temporary(calls);
+  if (FileError error = WriteTemporary(temporary, calls, target, permissions, {bytes})) return error;
+
+  const fs::path backupPath = BackupPathOf(target);
+  if (backup.What == BackupPolicy::Kind::KeepTheseBytes) {
+    if (FileError error = WriteBackup(calls, backupPath, folder, permissions, {backup.Bytes})) return error;
+  } else if (backup.What == BackupPolicy::Kind::KeepCurrentFile && targetExists) {
+    if (FileError error = WriteBackup(calls, backupPath, folder, permissions, {{}, &target})) return error;
   }
-  const auto discardTemp = [&temp](FileError failure) {
-    if (temp.Descriptor >= 0) CloseFile(temp.Descriptor);
-    std::error_code ignored;
-    fs::remove(temp.Path, ignored);
+
+  if (const std::error_code error = temporary.RenameOver(target))
+    return {FileError::Kind::CannotReplace, requested, ReasonOf(error)};
+  if (const std::error_code error = calls.SyncFolder(folder)) {
+    FileError failure{FileError::Kind::CannotFlush, folder, ReasonOf(error)};
+    failure.NewContentInPlace = true;
     return failure;
-  };
-
-  if (!WriteAll(temp.Descriptor, bytes, error))
-    return discardTemp({FileError::Kind::CannotWrite, temp.Path, SystemReason(error)});
-  errno = 0;
-  if (SyncFile(temp.Descriptor) != 0)
-    return discardTemp({FileError::Kind::CannotWrite, temp.Path, SystemReason(errno)});
-  const int closeResult = CloseFile(temp.Descriptor);
-  temp.Descriptor = -1;
-  if (closeResult != 0) return discardTemp({FileError::Kind::CannotWrite, temp.Path, SystemReason(errno)});
-
-  if (targetExists) {
-    const fs::path backup = BackupPathOf(target);
-    fs::copy_file(target, backup, fs::copy_options::overwrite_existing, code);
-    if (code) return discardTemp({FileError::Kind::CannotWrite, backup, code.message()});
   }
-
-  fs::rename(temp.Path, target, code);
-  if (code) return discardTemp({FileError::Kind::CannotReplace, requested, code.message()});
-  SyncFolder(folder);
   return {};
 }
 

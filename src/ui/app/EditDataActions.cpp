@@ -58,6 +58,13 @@ bool LoadGeneralsReporting(ProgramContext& context) {
 bool SaveGeneralsReporting(const ProgramContext& context) {
   const std::filesystem::path file = EditDataFile(context);
   const FileError error = file.empty() ? NoFileSet() : SaveEditData(file, context.Table);
+  if (error.NewContentInPlace) {
+    // The file already holds the new data; only its arrival on the disk is unconfirmed.
+    CurrentPrompter().Warn(DescribeFileProblem(QStringLiteral("数据已写入，但未能确认已保存到磁盘！"), error,
+                                               QStringLiteral("请不要立即关机；再保存一次可以确认。")),
+                           ProgramTitle());
+    return true;
+  }
   if (error) {
     CurrentPrompter().Error(DescribeFileProblem(QStringLiteral("保存数据失败！"), error,
                                                 QStringLiteral("原文件未被改动，武将列表仍保留在程序中。")),

@@ -14,8 +14,12 @@ QString KindText(FileError::Kind kind) {
       return QStringLiteral("无法读取文件");
     case FileError::Kind::CannotWrite:
       return QStringLiteral("无法写入文件");
+    case FileError::Kind::CannotFlush:
+      return QStringLiteral("无法确认数据已写入磁盘");
     case FileError::Kind::CannotReplace:
       return QStringLiteral("无法替换原文件");
+    case FileError::Kind::NotEditData:
+      return QStringLiteral("这不是武将数据文件");
     case FileError::Kind::None:
       break;
   }

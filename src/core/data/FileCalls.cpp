@@ -1,0 +1,152 @@
+// The operating system's file calls, each turning its failure into an error code at once (before
+// anything else can change errno).
+#include "core/data/FileCalls.h"
+
+#include <cerrno>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace tavlor {
+namespace fs = std::filesystem;
+namespace {
+
+std::error_code LastError() {
+  return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
+}
+
+class SystemCalls final : public FileCalls {
+ public:
+#ifdef _WIN32
+  std::error_code CreateNew(const fs::path& path, fs::perms, Handle& handle) override {
+    errno = 0;
+    handle = ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    return handle < 0 ? LastError() : std::error_code();
+  }
+  std::error_code OpenForReading(const fs::path& path, Handle& handle) override {
+    errno = 0;
+    handle = ::_wopen(path.c_str(), _O_RDONLY | _O_BINARY);
+    return handle < 0 ? LastError() : std::error_code();
+  }
+  std::error_code Write(Handle handle, const char* data, std::size_t size, std::size_t& written) override {
+    errno = 0;
+    const int result = ::_write(handle, data, static_cast<unsigned>(size > 1u << 30 ? 1u << 30 : size));
+    written = result > 0 ? static_cast<std::size_t>(result) : 0;
+    return result < 0 ? LastError() : std::error_code();
+  }
+  std::error_code Read(Handle handle, char* data, std::size_t size, std::size_t& read) override {
+    errno = 0;
+    const int result = ::_read(handle, data, static_cast<unsigned>(size > 1u << 30 ? 1u << 30 : size));
+    read = result > 0 ? static_cast<std::size_t>(result) : 0;
+    return result < 0 ? LastError() : std::error_code();
+  }
+  std::error_code Sync(Handle handle) override {
+    errno = 0;
+    return ::_commit(handle) != 0 ? LastError() : std::error_code();
+  }
+  std::error_code Close(Handle handle) override {
+    errno = 0;
+    return ::_close(handle) != 0 ? LastError() : std::error_code();
+  }
+  // Windows makes a rename durable by itself; its folders cannot be flushed.
+  std::error_code SyncFolder(const fs::path&) override {
+    return {};
+  }
+#else
+  std::error_code CreateNew(const fs::path& path, fs::perms permissions, Handle& handle) override {
+    errno = 0;
+    handle = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (handle < 0) return LastError();
+    // The permissions are set after creating, so that the umask cannot narrow them.
+    ::fchmod(handle, static_cast<mode_t>(permissions & fs::perms::all));
+    return {};
+  }
+  std::error_code OpenForReading(const fs::path& path, Handle& handle) override {
+    errno = 0;
+    handle = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    return handle < 0 ? LastError() : std::error_code();
+  }
+  std::error_code Write(Handle handle, const char* data, std::size_t size, std::size_t& written) override {
+    for (;;) {
+      errno = 0;
+      const ssize_t result = ::write(handle, data, size);
+      if (result < 0 && errno == EINTR) continue;
+      written = result > 0 ? static_cast<std::size_t>(result) : 0;
+      return result < 0 ? LastError() : std::error_code();
+    }
+  }
+  std::error_code Read(Handle handle, char* data, std::size_t size, std::size_t& read) override {
+    for (;;) {
+      errno = 0;
+      const ssize_t result = ::read(handle, data, size);
+      if (result < 0 && errno == EINTR) continue;
+      read = result > 0 ? static_cast<std::size_t>(result) : 0;
+      return result < 0 ? LastError() : std::error_code();
+    }
+  }
+  std::error_code Sync(Handle handle) override {
+    errno = 0;
+    return ::fsync(handle) != 0 ? LastError() : std::error_code();
+  }
+  std::error_code Close(Handle handle) override {
+    errno = 0;
+    // A close interrupted by a signal has still released the descriptor; it must not be retried.
+    return ::close(handle) != 0 && errno != EINTR ? LastError() : std::error_code();
+  }
+  std::error_code SyncFolder(const fs::path& folder) override {
+    errno = 0;
+    const int handle = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0) return LastError();
+    errno = 0;
+    std::error_code error;
+    // Some file systems cannot flush a folder; that says nothing about the rename.
+    if (::fsync(handle) != 0 && errno != EINVAL && errno != ENOTSUP) error = LastError();
+    ::close(handle);
+    return error;
+  }
+#endif
+  std::error_code Rename(const fs::path& from, const fs::path& to) override {
+    std::error_code error;
+    fs::rename(from, to, error);
+    return error;
+  }
+  std::error_code Remove(const fs::path& path) override {
+    std::error_code error;
+    fs::remove(path, error);
+    return error;
+  }
+};
+
+FileCalls*& OverridingCalls() {
+  static FileCalls* calls = nullptr;
+  return calls;
+}
+
+}  // namespace
+
+FileCalls& SystemFileCalls() {
+  static SystemCalls calls;
+  return calls;
+}
+
+FileCalls& CurrentFileCalls() {
+  FileCalls* calls = OverridingCalls();
+  return calls != nullptr ? *calls : SystemFileCalls();
+}
+
+ScopedFileCalls::ScopedFileCalls(FileCalls& calls) : previous_(OverridingCalls()) {
+  OverridingCalls() = &calls;
+}
+
+ScopedFileCalls::~ScopedFileCalls() {
+  OverridingCalls() = previous_;
+}
+
+}  // namespace tavlor
