@@ -1,17 +1,43 @@
 // The command table of tavlor-cli: each command file registers itself with a static Registration.
+// Every command follows the same conventions, applied before it runs: "--help" (or "-h") prints its
+// usage and exits 0; "--" ends the options, so that an argument starting with "-" can follow; an
+// option the command does not declare is refused; errors go to stderr with a non-zero exit.
 #pragma once
 
+#include <QMap>
 #include <QStringList>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tavlor::cli {
 
-// Runs one command with its arguments (without the command name); returns the exit code.
-using CommandFunction = std::function<int(const QStringList& arguments)>;
+// An option a command declares: "--name", or "--name=VALUE" when it takes a value.
+struct CommandOption {
+  const char* Name;  // with its dashes: "--traditional"
+  const char* Help;  // one line for --help
+  bool TakesValue = false;
+};
+
+// A command's arguments with the options taken out.
+struct CommandArguments {
+  QStringList Positional;          // in order, "--" removed
+  QMap<QString, QString> Options;  // the options given: name -> value (empty without a value)
+
+  bool Has(const char* option) const { return Options.contains(QString::fromLatin1(option)); }
+  QString Value(const char* option) const { return Options.value(QString::fromLatin1(option)); }
+};
+
+// Runs one command; returns the exit code.
+using CommandFunction = std::function<int(const QStringList& positional)>;
+using CommandWithOptions = std::function<int(const CommandArguments& arguments)>;
 
 struct Registration {
+  // `usage` is the synopsis, three blanks, and what the command does:
+  // "resolve FACENO   the set and face index of a face number".
   Registration(const char* name, const char* usage, CommandFunction run);
+  Registration(const char* name, const char* usage, std::vector<CommandOption> options,
+               CommandWithOptions run);
 };
 
 // Prints "tavlor-cli: <message>" on stderr and returns 1, for one-line failures.

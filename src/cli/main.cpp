@@ -1,6 +1,7 @@
-// tavlor-cli: headless access to the same core the editor uses.
+// tavlor-cli: headless access to the same core the editor uses. This file holds the command table
+// and the conventions every command shares (help, "--", unknown options, exit codes).
 #include <QCoreApplication>
-#include <QTextStream>
+#include <QRegularExpression>
 #include <cstdio>
 #include <map>
 
@@ -9,9 +10,14 @@
 namespace tavlor::cli {
 namespace {
 
+// Exit code of a command line that cannot be understood (unknown command or option).
+constexpr int kMisuse = 2;
+
 struct Command {
-  std::string usage;
-  CommandFunction run;
+  QString Synopsis;  // "resolve FACENO"
+  QString Summary;   // what it does
+  std::vector<CommandOption> Options;
+  CommandWithOptions Run;
 };
 
 std::map<std::string, Command>& Commands() {
@@ -19,15 +25,126 @@ std::map<std::string, Command>& Commands() {
   return commands;
 }
 
-void PrintUsage() {
-  std::fprintf(stderr, "usage: tavlor-cli COMMAND ...\n");
-  for (const auto& [name, command] : Commands()) std::fprintf(stderr, "  %s\n", command.usage.c_str());
+void Print(std::FILE* stream, const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+QString Overview() {
+  QString text = QStringLiteral(
+      "usage: tavlor-cli COMMAND [OPTIONS] [--] ARGUMENTS...\n"
+      "       tavlor-cli COMMAND --help\n\ncommands:\n");
+  for (const auto& [name, command] : Commands())
+    text += QStringLiteral("  %1\n      %2\n").arg(command.Synopsis, command.Summary);
+  return text;
+}
+
+QString HelpOf(const Command& command) {
+  QString text =
+      QStringLiteral("usage: tavlor-cli %1\n  %2\n\noptions:\n").arg(command.Synopsis, command.Summary);
+  for (const CommandOption& option : command.Options) {
+    const QString name =
+        QString::fromLatin1(option.Name) + (option.TakesValue ? QStringLiteral("=VALUE") : "");
+    text += QStringLiteral("  %1\n      %2\n").arg(name, QString::fromUtf8(option.Help));
+  }
+  text += QStringLiteral(
+      "  --help, -h\n      show this help\n"
+      "  --\n      end of the options: every later argument is taken as it stands\n");
+  return text;
+}
+
+// A negative number is an argument, not an option ("resolve -1" as well as "resolve -- -1").
+bool LooksLikeNumber(const QString& argument) {
+  static const QRegularExpression number(QStringLiteral("^-[0-9]"));
+  return number.match(argument).hasMatch();
+}
+
+struct Parsed {
+  CommandArguments Arguments;
+  bool WantsHelp = false;
+  QString Error;
+};
+
+Parsed Parse(const Command& command, const QStringList& arguments) {
+  Parsed parsed;
+  bool optionsEnded = false;
+  for (const QString& argument : arguments) {
+    if (optionsEnded || argument == QStringLiteral("-") || !argument.startsWith(u'-') ||
+        LooksLikeNumber(argument)) {
+      parsed.Arguments.Positional << argument;
+    } else if (argument == QStringLiteral("--")) {
+      optionsEnded = true;
+    } else if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+      parsed.WantsHelp = true;
+    } else {
+      const qsizetype equals = argument.indexOf(u'=');
+      const QString name = equals < 0 ? argument : argument.left(equals);
+      const auto declared = std::find_if(command.Options.begin(), command.Options.end(),
+                                         [&](const CommandOption& option) { return name == option.Name; });
+      if (declared == command.Options.end()) {
+        parsed.Error =
+            QStringLiteral("unknown option %1 (an argument that starts with \"-\" goes after \"--\")")
+                .arg(argument);
+      } else if (declared->TakesValue != (equals >= 0)) {
+        parsed.Error = declared->TakesValue ? QStringLiteral("%1 needs a value: %1=VALUE").arg(name)
+                                            : QStringLiteral("%1 takes no value").arg(name);
+      } else {
+        parsed.Arguments.Options.insert(name, equals < 0 ? QString() : argument.mid(equals + 1));
+      }
+    }
+    if (!parsed.Error.isEmpty()) break;
+  }
+  return parsed;
+}
+
+int Run(QStringList arguments) {
+  if (arguments.isEmpty()) {
+    Print(stderr, Overview());
+    return kMisuse;
+  }
+  const QString first = arguments.takeFirst();
+  if (first == QStringLiteral("--help") || first == QStringLiteral("-h") || first == QStringLiteral("help")) {
+    if (!arguments.isEmpty() && Commands().count(arguments.first().toStdString()) != 0) {
+      Print(stdout, HelpOf(Commands()[arguments.first().toStdString()]));
+    } else {
+      Print(stdout, Overview());
+    }
+    return 0;
+  }
+  const auto found = Commands().find(first.toStdString());
+  if (found == Commands().end()) {
+    Print(stderr, Overview());
+    Fail(QStringLiteral("unknown command: %1").arg(first));
+    return kMisuse;
+  }
+  const Parsed parsed = Parse(found->second, arguments);
+  if (parsed.WantsHelp && parsed.Error.isEmpty()) {
+    Print(stdout, HelpOf(found->second));
+    return 0;
+  }
+  if (!parsed.Error.isEmpty()) {
+    Fail(parsed.Error + QStringLiteral("\nusage: tavlor-cli ") + found->second.Synopsis);
+    return kMisuse;
+  }
+  return found->second.Run(parsed.Arguments);
 }
 
 }  // namespace
 
-Registration::Registration(const char* name, const char* usage, CommandFunction run) {
-  Commands()[name] = Command{usage, std::move(run)};
+Registration::Registration(const char* name, const char* usage, CommandFunction run)
+    : Registration(name, usage, {},
+                   [run](const CommandArguments& arguments) { return run(arguments.Positional); }) {}
+
+Registration::Registration(const char* name, const char* usage, std::vector<CommandOption> options,
+                           CommandWithOptions run) {
+  const QString text = QString::fromUtf8(usage);
+  const qsizetype gap = text.indexOf(QStringLiteral("   "));
+  Command command;
+  command.Synopsis = gap < 0 ? text : text.left(gap);
+  command.Summary = gap < 0 ? QString() : text.mid(gap).trimmed();
+  command.Options = std::move(options);
+  command.Run = std::move(run);
+  Commands()[name] = std::move(command);
 }
 
 int Fail(const QString& message) {
@@ -51,15 +168,11 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QStringList arguments = app.arguments();
   arguments.removeFirst();
-  if (arguments.isEmpty()) {
-    tavlor::cli::PrintUsage();
-    return 2;
+  int exitCode = tavlor::cli::Run(arguments);
+  // Output that could not be written (a full disk, a closed pipe) is a failure, not a success.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    std::fprintf(stderr, "tavlor-cli: cannot write the output\n");
+    if (exitCode == 0) exitCode = 1;
   }
-  const std::string name = arguments.takeFirst().toStdString();
-  const auto found = tavlor::cli::Commands().find(name);
-  if (found == tavlor::cli::Commands().end()) {
-    tavlor::cli::PrintUsage();
-    return tavlor::cli::Fail(QStringLiteral("unknown command: %1").arg(QString::fromStdString(name)));
-  }
-  return found->second.run(arguments);
+  return exitCode;
 }

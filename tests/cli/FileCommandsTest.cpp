@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/data/EditData.h"
+#include "support/CliRunner.h"
 #include "support/RandomTable.h"
 #include "support/TempFolder.h"
 
@@ -15,29 +16,13 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ReadFileBytes;
+using testing::RunResult;
 using testing::TempFolder;
 using testing::WriteFileBytes;
 
-struct RunResult {
-  int ExitCode = -1;
-  std::string Out;
-  std::string Error;
-};
-
 class FileCommandsTest : public ::testing::Test {
  protected:
-  RunResult Run(const std::string& arguments) {
-    const fs::path out = folder / "stdout.txt";
-    const fs::path err = folder / "stderr.txt";
-    const std::string command = std::string("'") + TAVLOR_CLI_PATH + "' " + arguments + " >'" + out.string() +
-                                "' 2>'" + err.string() + "'";
-    const int status = std::system(command.c_str());
-    RunResult result;
-    result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.Out = ReadFileBytes(out);
-    result.Error = ReadFileBytes(err);
-    return result;
-  }
+  static RunResult Run(const std::string& arguments) { return testing::RunCli(arguments); }
 
   std::string Quoted(const fs::path& path) const { return "'" + path.string() + "'"; }
 

@@ -1,18 +1,22 @@
 // Runs the real tavlor-cli (TAVLOR_CLI_PATH, defined for the CLI tests) through the shell, as a
-// script would, and gives its exit code and its output.
+// script would, and gives its exit code, its standard output and its error output. The two outputs
+// are caught in files of a temporary folder of the run's own, never in the working folder.
 #pragma once
 
 #include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
+#include <cstdlib>
 #include <string>
+
+#include "support/TempFolder.h"
 
 namespace tavlor::testing {
 
 struct RunResult {
   int ExitCode;
-  std::string Output;  // stdout and stderr together
+  std::string Output;  // stdout, then stderr
+  std::string Out;     // stdout alone
+  std::string Error;   // stderr alone
 };
 
 // The text in single quotes for the shell.
@@ -23,14 +27,13 @@ inline std::string Quoted(const std::string& text) {
 }
 
 inline RunResult RunShell(const std::string& command) {
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return {-1, "cannot start"};
-  std::string output;
-  std::array<char, 4096> buffer;
-  while (std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe))
-    output.append(buffer.data(), read);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+  TempFolder folder;
+  const std::string out = (folder / "stdout").string(), error = (folder / "stderr").string();
+  const int status = std::system(("{ " + command + " ; } >" + Quoted(out) + " 2>" + Quoted(error)).c_str());
+  RunResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, "", ReadFileBytes(out),
+                   ReadFileBytes(error)};
+  result.Output = result.Out + result.Error;
+  return result;
 }
 
 #ifdef TAVLOR_CLI_PATH
