@@ -302,7 +302,12 @@ class Form2Test : public QObject {
     list.M_about->trigger();
     QCOMPARE(prompter.Messages().size(), 1);
     QCOMPARE(prompter.Messages()[0].What, TestPrompter::Kind::Information);
-    QCOMPARE(prompter.Messages()[0].Text, QStringLiteral("Tavlor V1.2"));
+    // The name and version on the first line, then what the program edits.
+    const QStringList about = prompter.Messages()[0].Text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(about.size(), 2);
+    QCOMPARE(about[0], QStringLiteral("Tavlor V1.2"));
+    QVERIFY(about[1].contains(QStringLiteral("登录武将")));
+    QVERIFY(about[1].contains(QStringLiteral("EDATA000.13S")));
     QCOMPARE(prompter.Messages()[0].Title, QStringLiteral("帮助"));
 
     QSignalSpy exits(&list, &Form2::exitRequested);

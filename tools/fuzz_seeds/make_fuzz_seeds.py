@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the seed corpora of the edit-data and Set.ini fuzz targets (small files of our own).
+"""Writes the seed corpora of the edit-data, Set.ini and help.ini fuzz targets (small files of our own).
 
 Run from anywhere: python3 tools/fuzz_seeds/make_fuzz_seeds.py
 """
@@ -57,6 +57,27 @@ def main() -> None:
         b"EDITKAOPATH=C:\\KOEI\\Nobunaga13\\\r\n")
     (ini / "automatic.ini").write_bytes(b"; settings\nautoreadpath= 1.0e0\n")
     (ini / "odd.ini").write_bytes(b"AUTOREADPATH=1\nGAMEPATHX=first\nGAMEPATH =/x/\nEDITKAOPATH\n-2.5e3\n")
+
+    write_help_seeds()
+
+
+def write_help_seeds() -> None:
+    """help.ini: a clean guide in GBK, a faulty topic, and the odd corners of the format."""
+    def topic(header: str, cgpic: str, name: str, content: str, maxpic: str, eol: str = "\r\n") -> bytes:
+        lines = [header, "CGPIC=" + cgpic, "NAME=" + name, "CONTENT=" + content, "MAXPIC=" + maxpic]
+        return (eol.join(lines) + eol).encode("gbk")
+
+    help_dir = ROOT / "fuzz_help_ini"
+    help_dir.mkdir(parents=True, exist_ok=True)
+    (help_dir / "guide.ini").write_bytes(
+        "; 如何建立新武将\r\n".encode("gbk")
+        + topic("[第一步]", "KAO_12", "打开武将数据", "启动编辑器后，左边的列表列出所有登录武将。", "\\help\\list.png")
+        + topic("[第二步]", "EKAO_3", "新增", "按下右下角的“新增”按钮。", ""))
+    (help_dir / "faulty.ini").write_bytes(
+        topic("[1]", "kao_", "one", "first", "") + b"[2]\r\nCGPIC=\r\nNAME=two\r\nMAXPIC=\r\n")
+    (help_dir / "odd.ini").write_bytes(
+        b"   ; comment\r[\xb0\x5d\rcgpic =KAO_7\rname\xa3\xbd\xb0\xef\xd6\xfa\rCONTENT\rMAXPICTURE=x\r"
+        + topic("[]", "  EKAO_ 1099.5 ", "", "", "=KAO_1", "\n") + b"[\n[x]")
 
 
 if __name__ == "__main__":

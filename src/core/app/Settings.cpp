@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "core/lang/InterfaceTexts.h"
+#include "core/text/AsciiCase.h"
 
 namespace tavlor {
 namespace {
@@ -20,17 +21,6 @@ std::string_view TrimSpaces(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   return text;
-}
-
-char UpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool StartsWithIgnoringCase(std::string_view line, std::string_view key) {
-  if (line.size() < key.size()) return false;
-  for (std::size_t i = 0; i < key.size(); ++i)
-    if (UpperAscii(line[i]) != UpperAscii(key[i])) return false;
-  return true;
 }
 
 // Reads the whole file; nothing when it cannot be opened or read, or is too large to be settings.

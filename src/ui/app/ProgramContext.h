@@ -11,12 +11,13 @@
 namespace tavlor {
 
 struct ProgramContext {
-  std::filesystem::path ProgramFolder;  // Set.ini, tables, Bk.N13, help.ini live here
+  std::filesystem::path ProgramFolder;   // Set.ini, tables, Bk.N13, help.ini live here
+  std::filesystem::path SettingsFolder;  // where Set.ini is read when not the program folder
   PathSettings Paths;
   GeneralTable Table;
   EditorState State;
-  int SelectedSlot = 0;       // row - 1 of the last grid pick; 0 before the first pick
-  bool RowPicked = false;     // whether a grid row was picked since the last load
+  int SelectedSlot = 0;    // row - 1 of the last grid pick; 0 before the first pick
+  bool RowPicked = false;  // whether a grid row was picked since the last load
 };
 
 }  // namespace tavlor

@@ -1,66 +1,54 @@
-// Modal message boxes and file dialogs with the program's titles, icons and button texts.
+// Modal message boxes and file dialogs with the program's titles, icons, look and button texts.
 #include "ui/app/Prompts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <array>
 #include <string_view>
-#include <utility>
 
 #include "core/lang/EditSafetyTexts.h"
+#include "ui/app/ProgramArtwork.h"
+#include "ui/app/ProgramStyle.h"
 #include "ui/app/TextCodec.h"
+#include "ui/lang/StandardButtonTexts.h"
 
 namespace tavlor {
 namespace {
 
-// A question with three buttons of our own (their texts follow the interface language); Escape
-// and closing the box give the last one, which must be the "cancel" answer.
-template <typename Answer>
-Answer AskThreeWay(const QString& text, const QString& title, QMessageBox::Icon icon,
-                   const std::pair<std::string_view, Answer> (&choices)[3], int defaultChoice) {
-  QMessageBox box(icon, title, text, QMessageBox::NoButton, QApplication::activeWindow());
-  QAbstractButton* buttons[3] = {};
-  const QMessageBox::ButtonRole roles[3] = {QMessageBox::AcceptRole, QMessageBox::DestructiveRole,
-                                            QMessageBox::RejectRole};
-  for (int i = 0; i < 3; ++i) buttons[i] = box.addButton(Caption(choices[i].first), roles[i]);
-  box.setDefaultButton(static_cast<QPushButton*>(buttons[defaultChoice]));
-  box.setEscapeButton(buttons[2]);
-  box.exec();
-  for (int i = 0; i < 3; ++i)
-    if (box.clickedButton() == buttons[i]) return choices[i].second;
-  return choices[2].second;
+constexpr const char* kChoiceProperty = "promptChoice";
+
+// Asks modally, parented to the active window so the box stands over the window that asks.
+// Returns the clicked standard button, or for a three-way box the answer's position.
+int Ask(PromptKind kind, const QString& text, const QString& title) {
+  const std::unique_ptr<QMessageBox> box = BuildPromptBox(kind, text, title, QApplication::activeWindow());
+  const int result = box->exec();
+  if (kind != PromptKind::SaveDiscardCancel && kind != PromptKind::ReloadOverwriteCancel) return result;
+  const int choice = PromptChoice(box->clickedButton());
+  return choice < 0 ? 2 : choice;
 }
 
 class MessageBoxPrompter final : public Prompter {
  public:
   bool AskYesNo(const QString& text, const QString& title) override {
-    return QMessageBox::question(QApplication::activeWindow(), title, text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return Ask(PromptKind::Question, text, title) == QMessageBox::Yes;
   }
   void Inform(const QString& text, const QString& title) override {
-    QMessageBox::information(QApplication::activeWindow(), title, text);
+    Ask(PromptKind::Information, text, title);
   }
-  void Warn(const QString& text, const QString& title) override {
-    QMessageBox::warning(QApplication::activeWindow(), title, text);
-  }
-  void Error(const QString& text, const QString& title) override {
-    QMessageBox::critical(QApplication::activeWindow(), title, text);
-  }
+  void Warn(const QString& text, const QString& title) override { Ask(PromptKind::Warning, text, title); }
+  void Error(const QString& text, const QString& title) override { Ask(PromptKind::Error, text, title); }
   UnsavedChangesAnswer AskSaveDiscardCancel(const QString& text, const QString& title) override {
-    static constexpr std::pair<std::string_view, UnsavedChangesAnswer> kChoices[3] = {
-        {texts::ButtonSave, UnsavedChangesAnswer::Save},
-        {texts::ButtonDiscard, UnsavedChangesAnswer::Discard},
-        {texts::ButtonCancel, UnsavedChangesAnswer::Cancel}};
-    return AskThreeWay(text, title, QMessageBox::Question, kChoices, 0);
+    static constexpr UnsavedChangesAnswer kAnswers[3] = {
+        UnsavedChangesAnswer::Save, UnsavedChangesAnswer::Discard, UnsavedChangesAnswer::Cancel};
+    return kAnswers[Ask(PromptKind::SaveDiscardCancel, text, title)];
   }
   ChangedOnDiskAnswer AskReloadOverwriteCancel(const QString& text, const QString& title) override {
-    static constexpr std::pair<std::string_view, ChangedOnDiskAnswer> kChoices[3] = {
-        {texts::ButtonReload, ChangedOnDiskAnswer::Reload},
-        {texts::ButtonOverwrite, ChangedOnDiskAnswer::Overwrite},
-        {texts::ButtonCancel, ChangedOnDiskAnswer::Cancel}};
-    // Nothing is lost by the default: a stray Enter cancels.
-    return AskThreeWay(text, title, QMessageBox::Warning, kChoices, 2);
+    static constexpr ChangedOnDiskAnswer kAnswers[3] = {
+        ChangedOnDiskAnswer::Reload, ChangedOnDiskAnswer::Overwrite, ChangedOnDiskAnswer::Cancel};
+    return kAnswers[Ask(PromptKind::ReloadOverwriteCancel, text, title)];
   }
   QString ChooseFileToOpen(const QString& title, const QString& start, const QString& filter) override {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, start, filter);
@@ -72,11 +60,81 @@ class MessageBoxPrompter final : public Prompter {
 
 Prompter* installedPrompter = nullptr;
 
+QMessageBox::Icon IconOf(PromptKind kind) {
+  switch (kind) {
+    case PromptKind::Question:
+    case PromptKind::SaveDiscardCancel:
+      return QMessageBox::Question;
+    case PromptKind::Information:
+      return QMessageBox::Information;
+    case PromptKind::Warning:
+    case PromptKind::ReloadOverwriteCancel:
+      return QMessageBox::Warning;
+    case PromptKind::Error:
+      return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// Three buttons of our own (their texts follow the interface language), in the order of the
+// answers; the last is the escape.
+void AddThreeWayButtons(QMessageBox& box, const std::array<std::string_view, 3>& captions,
+                        int defaultChoice) {
+  const QMessageBox::ButtonRole roles[3] = {QMessageBox::AcceptRole, QMessageBox::DestructiveRole,
+                                            QMessageBox::RejectRole};
+  QPushButton* buttons[3] = {};
+  for (int i = 0; i < 3; ++i) {
+    buttons[i] = box.addButton(Caption(captions[i]), roles[i]);
+    buttons[i]->setProperty(kChoiceProperty, i);
+  }
+  box.setDefaultButton(buttons[defaultChoice]);
+  box.setEscapeButton(buttons[2]);
+}
+
+void AddStandardButtons(QMessageBox& box, PromptKind kind) {
+  const bool question = kind == PromptKind::Question;
+  box.setStandardButtons(question ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok);
+  box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+  for (QAbstractButton* button : box.buttons())
+    button->setText(StandardButtonText(box.standardButton(button)));
+}
+
 }  // namespace
 
 Prompter& CurrentPrompter() {
   static MessageBoxPrompter messageBoxes;
   return installedPrompter != nullptr ? *installedPrompter : messageBoxes;
+}
+
+std::unique_ptr<QMessageBox> BuildPromptBox(PromptKind kind, const QString& text, const QString& title,
+                                            QWidget* parent) {
+  auto box = std::make_unique<QMessageBox>(parent);
+  box->setIcon(IconOf(kind));
+  box->setWindowTitle(title);
+  box->setText(text);
+  box->setWindowIcon(ProgramIcon());
+  box->setFont(ProgramFont());
+  // A window's own style sheet reaches the boxes parented to it (the editor's dark ink for its
+  // labels on washi paper would turn a question unreadable); the box's own sheet comes first.
+  box->setStyleSheet(MessageBoxStyleSheet());
+  switch (kind) {
+    case PromptKind::SaveDiscardCancel:
+      AddThreeWayButtons(*box, {texts::ButtonSave, texts::ButtonDiscard, texts::ButtonCancel}, 0);
+      break;
+    case PromptKind::ReloadOverwriteCancel:
+      // Nothing is lost by the default: a stray Enter cancels.
+      AddThreeWayButtons(*box, {texts::ButtonReload, texts::ButtonOverwrite, texts::ButtonCancel}, 2);
+      break;
+    default:
+      AddStandardButtons(*box, kind);
+  }
+  return box;
+}
+
+int PromptChoice(const QAbstractButton* button) {
+  if (button == nullptr) return -1;
+  const QVariant choice = button->property(kChoiceProperty);
+  return choice.isValid() ? choice.toInt() : -1;
 }
 
 void SetPrompter(Prompter* prompter) {

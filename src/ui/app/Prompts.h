@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
+class QAbstractButton;
+class QMessageBox;
 class QWidget;
 
 namespace tavlor {
@@ -35,6 +38,26 @@ class Prompter {
 Prompter& CurrentPrompter();
 // Installs a prompter (nullptr restores the message boxes). The caller keeps ownership.
 void SetPrompter(Prompter* prompter);
+
+enum class PromptKind {
+  Question,               // Yes / No
+  Information,            // OK
+  Warning,                // OK
+  Error,                  // OK
+  SaveDiscardCancel,      // 保存 / 不保存 / 取消, the answers of UnsavedChangesAnswer in order
+  ReloadOverwriteCancel,  // 重新读取 / 覆盖 / 取消, the answers of ChangedOnDiskAnswer in order
+};
+
+// The message box of one prompt, built in the one place every prompt is built: the kind's icon and
+// buttons captioned in the interface's language, the program's icon, font and lacquer look. The
+// box carries its own style sheet, so it stays legible whatever style the window it is parented
+// to gives its own labels. A three-way box's buttons carry their answer's position (0 to 2) as
+// PromptChoice(); Escape and closing the box give the last.
+std::unique_ptr<QMessageBox> BuildPromptBox(PromptKind kind, const QString& text, const QString& title,
+                                            QWidget* parent);
+
+// Which answer of a three-way box a button gives (0 to 2), -1 for none.
+int PromptChoice(const QAbstractButton* button);
 
 // The program's title, used as the caption of settings messages.
 QString ProgramTitle();

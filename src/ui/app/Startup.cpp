@@ -21,6 +21,7 @@
 #include "ui/editor/EditorActions.h"
 #include "ui/editor/Form1.h"
 #include "ui/editor/Form2.h"
+#include "ui/lang/Form7.h"
 #include "ui/portraits/FaceDrawing.h"
 
 namespace tavlor {
@@ -33,7 +34,8 @@ void ResolveProgramPaths(ProgramContext& context) {
   const MessageReporter report = [](std::string_view gbkMessage, const std::string& path) {
     CurrentPrompter().Warn(FromGbk(gbkMessage) + FromNativePath(path), ProgramTitle());
   };
-  context.Paths = ResolvePaths(context.ProgramFolder, report);
+  context.Paths =
+      ResolvePaths(context.SettingsFolder.empty() ? context.ProgramFolder : context.SettingsFolder, report);
   SharedPathSettings() = context.Paths;
 }
 
@@ -119,6 +121,7 @@ void RunStartup(ProgramContext& context, Form1& form1, Form2& form2, QWidget* sp
   form2.SetFlexRows(context.Table.GeneralCount + 1);
   form2.ResetMflx();
   ConnectEditorActions(context, form1, form2);
+  QObject::connect(&form2, &Form2::helpRequested, &form2, [&context, &form2] { ShowForm7(context, &form2); });
   if (splash != nullptr) splash->hide();
 }
 

@@ -60,4 +60,8 @@ QString FromNativePath(const std::string& path) {
   return QFile::decodeName(path.c_str());
 }
 
+std::string ToNativePath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
 }  // namespace tavlor

@@ -25,5 +25,7 @@ QString Caption(std::string_view gbk);
 
 // A path in the platform's file-name encoding.
 QString FromNativePath(const std::string& path);
+// A file name as the platform's file system spells it (the other way round).
+std::string ToNativePath(const QString& path);
 
 }  // namespace tavlor

@@ -1,13 +1,13 @@
 // The program: the splash first, then the editor and the list window after the start-up sequence.
 // Closing either main window, or the list window's exit item, ends the program without saving.
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QPixmap>
 #include <QScreen>
-#include <QTimer>
+#include <QTableWidget>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -16,9 +16,11 @@
 #include "ui/app/ProgramContext.h"
 #include "ui/app/ProgramStyle.h"
 #include "ui/app/Prompts.h"
+#include "ui/app/Screenshots.h"
 #include "ui/app/Startup.h"
 #include "ui/editor/Form1.h"
 #include "ui/editor/Form2.h"
+#include "ui/lang/StandardButtonTexts.h"
 
 namespace {
 
@@ -68,15 +70,10 @@ class QuitOnClose final : public QObject {
   }
 };
 
-// Grabs the whole screen into `path` once the windows have painted, then quits.
-void ScheduleScreenshot(const QString& path) {
-  QTimer::singleShot(1000, qApp, [path] {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const bool saved = screen != nullptr && screen->grabWindow(0).save(path);
-    std::fprintf(stderr, saved ? "Screenshot written to %s\n" : "Could not write the screenshot %s\n",
-                 qUtf8Printable(path));
-    QCoreApplication::exit(saved ? 0 : 1);
-  });
+// Opens a window the screenshot door asks for that start-up does not show: the way a player
+// would, through the menu item or the button that opens it.
+void OpenWindowForScreenshot(const QString& window, tavlor::Form2& form2) {
+  if (window == QLatin1String("Form7")) form2.M_MkWJ->trigger();
 }
 
 }  // namespace
@@ -93,19 +90,41 @@ int main(int argc, char* argv[]) {
   options.addHelpOption();
   options.addVersionOption();
   const QCommandLineOption screenshotOption(
-      QStringLiteral("screenshot"), QStringLiteral("After start-up, save the screen to <path> and quit."),
-      QStringLiteral("path"));
+      QStringLiteral("screenshot"),
+      QStringLiteral("After start-up, save a picture and quit (may be repeated). <shot> is PATH for the "
+                     "whole screen, WINDOW=PATH for one window (Form1, Form2, Form7), WINDOW,WINDOW=PATH "
+                     "for windows together, or WINDOW/CONTROL+CONTROL[/MARGIN]=PATH for the part of a "
+                     "window around those controls."),
+      QStringLiteral("shot"));
+  const QCommandLineOption pickOption(QStringLiteral("pick"),
+                                      QStringLiteral("After start-up, pick grid row <row> (from 1)."),
+                                      QStringLiteral("row"));
+  const QCommandLineOption settingsOption(
+      QStringLiteral("settings"), QStringLiteral("Read Set.ini from <folder> instead of the program folder."),
+      QStringLiteral("folder"));
   options.addOption(screenshotOption);
+  options.addOption(pickOption);
+  options.addOption(settingsOption);
   options.process(application);
-  const QString screenshotPath = options.value(screenshotOption);
+  QList<tavlor::ScreenshotRequest> screenshots;
+  for (const QString& shot : options.values(screenshotOption)) {
+    const auto request = tavlor::ParseScreenshotRequest(shot);
+    if (!request) options.showHelp(2);
+    screenshots << *request;
+  }
 
   tavlor::ApplyProgramStyle(application);
+  tavlor::FollowLanguageWithQtTranslations();
   ConsolePrompter consolePrompter;
-  if (!screenshotPath.isEmpty()) tavlor::SetPrompter(&consolePrompter);
+  if (!screenshots.isEmpty()) tavlor::SetPrompter(&consolePrompter);
 
   tavlor::ProgramContext context;
   context.ProgramFolder =
       std::filesystem::path(QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdU16String());
+  if (options.isSet(settingsOption)) {
+    context.SettingsFolder =
+        std::filesystem::path(QDir(options.value(settingsOption)).absolutePath().toStdU16String());
+  }
 
   tavlor::Form5 splash;
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -127,7 +146,15 @@ int main(int argc, char* argv[]) {
     form2->show();
     form1->raise();
     splash.close();
-    if (!screenshotPath.isEmpty()) ScheduleScreenshot(screenshotPath);
+    if (options.isSet(pickOption)) {
+      const int row = options.value(pickOption).toInt();
+      form2->MFLX->selectRow(row - 1);
+      form2->PickRow(row);
+    }
+    if (!screenshots.isEmpty()) {
+      tavlor::ScheduleScreenshots(screenshots,
+                                  [&](const QString& window) { OpenWindowForScreenshot(window, *form2); });
+    }
   });
   splash.show();
 

@@ -17,6 +17,7 @@
 #include "core/text/TextTables.h"
 #include "ui/app/EditDataActions.h"
 #include "ui/app/ProgramContext.h"
+#include "ui/app/ProgramInfo.h"
 #include "ui/app/Prompts.h"
 #include "ui/app/TextCodec.h"
 #include "ui/chrome/Twips.h"
@@ -146,7 +147,7 @@ void Form2::BuildMenus() {
   M_about = M_Help->addAction(QStringLiteral("关  于"));
   M_about->setObjectName(QStringLiteral("M_about"));
   connect(M_about, &QAction::triggered, this,
-          [] { CurrentPrompter().Inform(QStringLiteral("Tavlor V1.2"), QStringLiteral("帮助")); });
+          [] { CurrentPrompter().Inform(AboutText(), QStringLiteral("帮助")); });
 }
 
 void Form2::WriteCell(int column, int row, int widthTwips, const QString& text, int32_t colour) {

@@ -1,0 +1,19 @@
+// The program's name and version as the build gives them.
+#include "ui/app/ProgramInfo.h"
+
+#include "ui/app/Prompts.h"
+
+namespace tavlor {
+
+QString ProgramVersion() {
+  return QStringLiteral(TAVLOR_VERSION);
+}
+
+QString AboutText() {
+  return QStringLiteral("%1 V%2\n\n").arg(ProgramTitle(), ProgramVersion()) +
+         QStringLiteral(
+             "Nobunaga13 登录武将编辑器：读取游戏的编辑数据文件 EDATA000.13S，"
+             "修改、新增玩家登录的武将，再写回文件。");
+}
+
+}  // namespace tavlor

@@ -1,0 +1,135 @@
+// Taking the pictures of the --screenshot door.
+#include "ui/app/Screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+
+namespace tavlor {
+namespace {
+
+// Windows lay out and paint within a few event-loop turns; the whole screen waits for the
+// platform's compositor as well.
+constexpr int kWindowDelayMs = 400;
+constexpr int kScreenDelayMs = 1000;
+
+QWidget* ShownWindow(const QString& name) {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->objectName() == name && window->isVisible()) return window;
+  }
+  return nullptr;
+}
+
+bool SaveScreenshot(const ScreenshotRequest& request) {
+  QImage picture;
+  QString problem;
+  if (request.Windows.isEmpty()) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr) picture = screen->grabWindow(0).toImage();
+    if (picture.isNull()) problem = QStringLiteral("no screen to grab");
+  } else {
+    picture = TakeWindowScreenshot(request, &problem);
+  }
+  QDir().mkpath(QFileInfo(request.Path).absolutePath());
+  const bool saved = !picture.isNull() && picture.save(request.Path);
+  if (saved) {
+    std::fprintf(stderr, "Screenshot written to %s\n", qUtf8Printable(request.Path));
+  } else {
+    std::fprintf(stderr, "Could not write the screenshot %s%s%s\n", qUtf8Printable(request.Path),
+                 problem.isEmpty() ? "" : ": ", qUtf8Printable(problem));
+  }
+  return saved;
+}
+
+}  // namespace
+
+std::optional<ScreenshotRequest> ParseScreenshotRequest(const QString& text) {
+  static const QRegularExpression windowForm(
+      QStringLiteral("^(\\w+(?:,\\w+)*)(?:/(\\w+(?:\\+\\w+)*)(?:/(\\d{1,4}))?)?=(.+)$"));
+  const QRegularExpressionMatch match = windowForm.match(text);
+  if (!match.hasMatch()) {
+    if (text.isEmpty()) return std::nullopt;
+    ScreenshotRequest screen;
+    screen.Path = text;
+    return screen;
+  }
+  ScreenshotRequest request;
+  request.Windows = match.captured(1).split(QLatin1Char(','));
+  if (!match.captured(2).isEmpty()) request.Controls = match.captured(2).split(QLatin1Char('+'));
+  if (!match.captured(3).isEmpty()) request.Margin = match.captured(3).toInt();
+  request.Path = match.captured(4);
+  // Controls belong to one window.
+  if (request.Windows.size() > 1 && !request.Controls.isEmpty()) return std::nullopt;
+  return request;
+}
+
+QImage TakeWindowScreenshot(const ScreenshotRequest& request, QString* problem) {
+  QList<QWidget*> windows;
+  QRect whole;
+  for (const QString& name : request.Windows) {
+    QWidget* window = ShownWindow(name);
+    if (window == nullptr) {
+      if (problem) *problem = QStringLiteral("no shown window named %1").arg(name);
+      return QImage();
+    }
+    windows << window;
+    whole |= window->geometry();
+  }
+  if (windows.isEmpty()) return QImage();
+
+  if (windows.size() > 1) {
+    // Side by side as they stand, on the dark of the lacquer.
+    QImage picture(whole.size(), QImage::Format_RGB32);
+    picture.fill(QColor(22, 14, 11));
+    QPainter painter(&picture);
+    for (QWidget* window : windows)
+      painter.drawPixmap(window->geometry().topLeft() - whole.topLeft(), window->grab());
+    return picture;
+  }
+
+  QWidget* window = windows.front();
+  QRect area;
+  for (const QString& name : request.Controls) {
+    const QWidget* control = window->findChild<QWidget*>(name);
+    if (control == nullptr) {
+      if (problem) *problem = QStringLiteral("%1 has no control named %2").arg(window->objectName(), name);
+      return QImage();
+    }
+    area |= QRect(control->mapTo(window, QPoint(0, 0)), control->size());
+  }
+  const int margin = request.Margin;
+  area = request.Controls.isEmpty() ? window->rect()
+                                    : area.adjusted(-margin, -margin, margin, margin) & window->rect();
+  return window->grab(area).toImage();
+}
+
+void ScheduleScreenshots(const QList<ScreenshotRequest>& requests,
+                         const std::function<void(const QString& window)>& openWindow) {
+  QStringList opened;
+  bool wholeScreen = false;
+  for (const ScreenshotRequest& request : requests) {
+    wholeScreen = wholeScreen || request.Windows.isEmpty();
+    for (const QString& window : request.Windows) {
+      if (opened.contains(window)) continue;
+      opened << window;
+      if (openWindow) openWindow(window);
+    }
+  }
+  QTimer::singleShot(wholeScreen ? kScreenDelayMs : kWindowDelayMs, qApp, [requests] {
+    // Pictures of a guide show no caret or focus frame.
+    if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+    bool all = true;
+    for (const ScreenshotRequest& request : requests) all = SaveScreenshot(request) && all;
+    QCoreApplication::exit(all ? 0 : 1);
+  });
+}
+
+}  // namespace tavlor

@@ -1,0 +1,38 @@
+// The --screenshot door: after start-up the program saves pictures of the whole screen or of single
+// windows (whole, or cut to some of their controls) and quits. The build uses it to picture the
+// guide's windows; a developer uses it to look at the program without a display.
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace tavlor {
+
+struct ScreenshotRequest {
+  QString Path;
+  QStringList Windows;   // object names of top-level windows; none for the whole screen
+  QStringList Controls;  // object names inside the one window; the picture is cut to them
+  int Margin = 12;       // room kept around the controls, so a cut-out shows where they sit
+};
+
+// "PATH" for the whole screen; "WINDOW=PATH" for one window; "WINDOW,WINDOW=PATH" for windows
+// together as they stand on the screen; "WINDOW/CONTROL+CONTROL=PATH" for the part of a window
+// around the named controls, optionally "WINDOW/CONTROL+CONTROL/MARGIN=PATH". Nothing when the
+// text is none of these.
+std::optional<ScreenshotRequest> ParseScreenshotRequest(const QString& text);
+
+// The picture a window request asks for: the windows' client areas, or the part of the one window
+// around the controls. Empty when a window is not shown or a control is missing (`problem` then
+// says which).
+QImage TakeWindowScreenshot(const ScreenshotRequest& request, QString* problem);
+
+// Opens every window the requests name (through `openWindow`, given each name once), lets them
+// paint, saves every picture, then quits the program: 0 when all were written, 1 otherwise.
+void ScheduleScreenshots(const QList<ScreenshotRequest>& requests,
+                         const std::function<void(const QString& window)>& openWindow);
+
+}  // namespace tavlor
