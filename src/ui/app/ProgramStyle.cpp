@@ -39,11 +39,11 @@ QString ProgramStyleSheet() {
 
 QString MessageBoxStyleSheet() {
   return QStringLiteral(
-      "QMessageBox { background: #2a1711; }"
+      "QMessageBox { background: #2a1711; border: 1px solid #80622e; }"
       "QMessageBox QLabel { color: #f0d68c; }"
-      "QMessageBox QPushButton { color: #f7e3a3; padding: 5px 14px; border: 1px solid #c9a14a;"
-      " border-radius: 4px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #74261b, stop:1 "
-      "#3e120c); }"
+      "QMessageBox QPushButton { color: #f7e3a3; padding: 5px 14px; min-width: 48px;"
+      " border: 1px solid #c9a14a; border-radius: 4px;"
+      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #74261b, stop:1 #3e120c); }"
       "QMessageBox QPushButton:hover { border-color: #f0d68c; }"
       "QMessageBox QPushButton:pressed { background: #2e0d09; }"
       "QToolTip { color: #22180f; background: #eee3cb; border: 1px solid #80622e; }");

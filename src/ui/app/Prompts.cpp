@@ -128,6 +128,8 @@ std::unique_ptr<QMessageBox> BuildPromptBox(PromptKind kind, const QString& text
     default:
       AddStandardButtons(*box, kind);
   }
+  // Captions only: the style's little coloured discs beside them belong to no look of ours.
+  for (QAbstractButton* button : box->buttons()) button->setIcon(QIcon());
   return box;
 }
 
