@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "BaselineRatio.h"
+#include "QtBenchmarkMain.h"
 
-#include <QApplication>
 #include <chrono>
 #include <fstream>
 #include <vector>
@@ -53,10 +53,5 @@ BENCHMARK(BM_StartupToReadyEditor)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return tavlor::bench::RunWithWidgets(argc, argv);
 }

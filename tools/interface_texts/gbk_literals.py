@@ -26,6 +26,8 @@ def lines(name: str):
 FEATURE_HEADERS = [
     ("edit_safety.tsv", "EditSafetyTexts.h",
      "Texts of undo, the unsaved-change and changed-on-disk guards and sharing a general"),
+    ("browser.tsv", "BrowserTexts.h",
+     "Texts of the portrait browser: its caption, the page buttons and the face categories"),
 ]
 
 

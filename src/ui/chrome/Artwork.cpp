@@ -253,6 +253,17 @@ void PaintGoldFrame(QPainter& painter, const QRectF& area, qreal width) {
   painter.restore();
 }
 
+void PaintInset(QPainter& painter, const QRect& area) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillRect(area, QColor(30, 18, 12));
+  painter.setPen(QPen(kGoldDim, 1));
+  painter.drawRect(QRectF(area).adjusted(-1.5, -1.5, 1.5, 1.5));
+  painter.setPen(QPen(kGold, 1.2));
+  painter.drawRect(QRectF(area).adjusted(-3.5, -3.5, 3.5, 3.5));
+  painter.restore();
+}
+
 void PaintCaption(QPainter& painter, const QRectF& area, const QString& caption, int pixelSize,
                   const QColor& colour, Qt::Alignment alignment) {
   painter.save();

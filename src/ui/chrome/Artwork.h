@@ -44,6 +44,9 @@ QPixmap VoicePlate(QSize size, const QString& caption, bool chosen);
 void PaintLacquer(QPainter& painter, const QRectF& area);
 void PaintWashiPanel(QPainter& painter, const QRectF& area, int seed);
 void PaintGoldFrame(QPainter& painter, const QRectF& area, qreal width = 1.5);
+// A dark recess for a portrait, with a dim and a bright gold hairline round it (reaching 4 pixels
+// beyond `area`).
+void PaintInset(QPainter& painter, const QRect& area);
 void PaintCaption(QPainter& painter, const QRectF& area, const QString& caption, int pixelSize,
                   const QColor& colour, Qt::Alignment alignment = Qt::AlignCenter);
 

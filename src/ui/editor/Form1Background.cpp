@@ -40,17 +40,6 @@ void PaintFieldCaption(QPainter& painter, const QRect& area, const QString& capt
   art::PaintCaption(painter, area, caption, size, art::kInk, Qt::AlignCenter);
 }
 
-void PaintInset(QPainter& painter, const QRect& area) {
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(area, QColor(30, 18, 12));
-  painter.setPen(QPen(art::kGoldDim, 1));
-  painter.drawRect(QRectF(area).adjusted(-1.5, -1.5, 1.5, 1.5));
-  painter.setPen(QPen(art::kGold, 1.2));
-  painter.drawRect(QRectF(area).adjusted(-3.5, -3.5, 3.5, 3.5));
-  painter.restore();
-}
-
 // Rows of overlapping arcs (the wave pattern) in faint gold across a band.
 void PaintWaves(QPainter& painter, const QRectF& band) {
   painter.save();
@@ -118,7 +107,7 @@ void PaintPanels(QPainter& painter) {
 }
 
 void PaintLeftColumn(QPainter& painter) {
-  PaintInset(painter, layout::kPortrait);
+  art::PaintInset(painter, layout::kPortrait);
   PaintHeading(painter, layout::kOriginCaption, QStringLiteral("出自"));
   PaintFieldCaption(painter, layout::kSexCaption, QStringLiteral("性别"));
   PaintHeading(painter, layout::kCityCaption, QStringLiteral("所属拠点"));
@@ -181,7 +170,7 @@ void PaintRelationCaptions(QPainter& painter) {
                               QStringLiteral("実父")};
   for (int row = 0; row < 4; ++row) {
     PaintFieldCaption(painter, layout::RelationCaption(row), relations[row]);
-    PaintInset(painter, layout::RelationPortrait(row).adjusted(2, 2, -2, -2));
+    art::PaintInset(painter, layout::RelationPortrait(row).adjusted(2, 2, -2, -2));
     if (row < 3) {
       painter.setPen(QPen(QColor(160, 128, 80, 120), 1, Qt::DotLine));
       const int y = layout::RelationPortrait(row).bottom() + 5;
