@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/app/ProgramArtwork.h"
 #include "ui/chrome/Artwork.h"
@@ -86,9 +87,9 @@ void PaintThumbnailHighlight(QPainter& painter, const QRect& box) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(QColor(240, 214, 140, 90), 5));
-  painter.drawRect(QRectF(box).adjusted(-3.5, -3.5, 3.5, 3.5));
-  painter.setPen(QPen(art::kGoldBright, 2));
+  painter.setPen(QPen(QColor(255, 236, 170, 110), 6));
+  painter.drawRect(QRectF(box).adjusted(-4, -4, 4, 4));
+  painter.setPen(QPen(QColor(255, 244, 200), 2.5));
   painter.drawRect(QRectF(box).adjusted(-3, -3, 3, 3));
   painter.restore();
 }
@@ -102,10 +103,12 @@ QPixmap PaintPreviewBackground() {
   art::PaintLacquer(painter, whole);
   painter.setPen(QPen(art::kGold, 2));
   painter.drawRect(whole.adjusted(1, 1, -1, -1));
-  painter.setPen(QPen(art::kGoldDim, 1));
-  painter.drawRect(whole.adjusted(3.5, 3.5, -3.5, -3.5));
   for (const QRect& box : {layout::kPreviewLarge, layout::kPreviewMedium, layout::kPreviewSmall})
     PaintNiche(painter, box);
+  // The crest in the free corner beside the small face.
+  const QRect small = layout::kPreviewSmall;
+  const qreal side = std::min(size.width() - small.right() - 14, small.height() - 16);
+  PaintCrest(painter, QRectF(small.right() + 8, small.bottom() - side - 2, side, side), 0.55);
   return pixmap;
 }
 

@@ -38,6 +38,7 @@ Form_CGBR* ShowPortraitBrowser(ProgramContext& context, Form1& form1) {
     });
     PlaceOverEditor(*browser, form1);
   }
+  browser->setWindowState(browser->windowState() & ~Qt::WindowMinimized);
   browser->show();
   browser->raise();
   browser->activateWindow();

@@ -65,9 +65,9 @@ void ThumbnailPanel::leaveEvent(QEvent*) {
 
 void ThumbnailPanel::SetHighlight(int box) {
   if (box == highlighted_) return;
-  // Only the two frames change; the niche round a box reaches 6 pixels beyond it.
+  // Only the two frames change; the lit frame round a box reaches 7 pixels beyond it.
   for (int k : {highlighted_, box}) {
-    if (k >= 0) update(boxes_[k]->geometry().adjusted(-7, -7, 7, 7));
+    if (k >= 0) update(boxes_[k]->geometry().adjusted(-8, -8, 8, 8));
   }
   highlighted_ = box;
 }
