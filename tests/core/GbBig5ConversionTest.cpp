@@ -90,6 +90,33 @@ TEST(GbBig5Conversion, ZeroEntriesKeepTheCode) {
   EXPECT_EQ(GbToBig5(Code(0xA1A1) + Code(0xA1A2), *tables), Code(0xA1A1) + Code(GbEntry(1)));
 }
 
+// GB.DAT names only GB2312 codes: any other GBK code takes the first Big5 code that BIG5.DAT gives
+// back as it, else the Big5 code of the GBK code its Shift-JIS character converts to.
+TEST(GbBig5Conversion, CodesOutsideGb2312TakeTheBig5CodeThatGivesThemBack) {
+  GbBig5Tables tables;
+  GbkJisTables jis;
+  tables.Big5ToGbCodes[Big5Index(0xA4, 0x40)] = 0x8140;   // a GBK/3 code, lead below 0xA1
+  tables.Big5ToGbCodes[Big5Index(0xB0, 0x41)] = 0xAA40;   // a Big5 pair as GBK: must not be misread
+  tables.Big5ToGbCodes[Big5Index(0xB0, 0x42)] = 0xAA40;   // a later code for the same GBK code
+  tables.GbToBig5Codes[GbIndex(0xD4, 0xF3)] = 0xFA40;     // 泽 -> a user-defined code
+  jis.GbkToSjisCodes[GbkCodeIndex(0x9B, 0x67)] = 0x91F2;  // GBK 沢 -> Shift-JIS 沢
+  jis.GbkToSjisCodes[GbkCodeIndex(0xD4, 0xF3)] = 0x91F2;  // 泽 -> 沢 as well, and back:
+  jis.SjisToGbkCodes[782 + (0x91 - 0x88) * 188 + (0xF2 - 0x41) - 94] = 0xD4F3;
+  tables.JisForms = &jis;
+  tables.TablesLoaded = true;
+  CompleteGbBig5Tables(tables);
+
+  EXPECT_EQ(GbToBig5(Code(0x8140), tables), Code(0xA440));
+  EXPECT_EQ(GbToBig5(Code(0xAA40), tables), Code(0xB041));
+  EXPECT_EQ(Big5ToGb(GbToBig5(Code(0xAA40) + Code(0x8140), tables), tables), Code(0xAA40) + Code(0x8140));
+  EXPECT_EQ(GbToBig5(Code(0x9B67), tables), Code(0xFA40));
+  // A GBK code without any of these is passed through whole, in both directions, also when its
+  // trail byte is none of Big5's.
+  const std::string passed = Code(0x8190) + Code(0xA1A1);
+  EXPECT_EQ(GbToBig5(Code(0x8190), tables), Code(0x8190));
+  EXPECT_EQ(Big5ToGb(passed, tables), Code(0x8190) + Code(0xA1A1));
+}
+
 TEST(GbBig5Conversion, FailedLoadPassesTextThroughAndIsRetried) {
   TempFolder folder;
   auto tables = TablesIn(folder);

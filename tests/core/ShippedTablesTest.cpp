@@ -1,6 +1,7 @@
 // The four character tables shipped beside the program: what they must achieve for names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "core/text/GbBig5Conversion.h"
@@ -26,6 +27,7 @@ class ShippedTablesTest : public ::testing::Test {
     LoadGbkJisTables(folder, *gbkJis_);
     gbBig5_ = std::make_unique<GbBig5Tables>().release();
     gbBig5_->ProgramFolder = folder;
+    gbBig5_->JisForms = gbkJis_;
     LoadGbBig5Tables(*gbBig5_);
   }
   static void TearDownTestSuite() {
@@ -121,14 +123,53 @@ TEST_F(ShippedTablesTest, NoGbkCharacterBecomesAZeroByte) {
 TEST_F(ShippedTablesTest, SimplifiedAndTraditionalConvertEachOther) {
   ASSERT_TRUE(gbBig5_->TablesLoaded);
   EXPECT_EQ(GbToBig5("\xb3\xa4\xb3\xc7", *gbBig5_).substr(0, 2), "\xaa\xf8");  // 长 -> 長
-  EXPECT_EQ(GbToBig5("\xb9\xfa"
+  EXPECT_EQ(Big5ToGb("\xaa\xf8", *gbBig5_), "\xb3\xa4");                       // 長 -> 长
+  EXPECT_EQ(GbToBig5("\xd0\xc5"
                      "AB",
                      *gbBig5_),
-            "\xb0\xea"
-            "AB");                                        // 国 -> 國
-  EXPECT_EQ(Big5ToGb("\xaa\xf8", *gbBig5_), "\xb3\xa4");  // 長 -> 长
-  EXPECT_EQ(Big5ToGb("\xb0\xea", *gbBig5_), "\xb9\xfa");  // 國 -> 国
-  EXPECT_EQ(GbToBig5("\xd0\xc5", *gbBig5_), "\xab\x48");  // 信 stays 信
+            "\xab\x48"
+            "AB");                                        // 信 stays 信
+  EXPECT_EQ(GbToBig5("\xc3\xc7", *gbBig5_), "\xad\xcc");  // 们 -> 們 (no Japanese character)
+  // Japanese keeps 国 and 國 apart: 國 in Big5 is the Japanese 國, and 国 shows as itself through
+  // a user-defined Big5 code.
+  const std::string kuni = GbToBig5("\xb9\xfa", *gbBig5_);
+  EXPECT_GE(static_cast<uint8_t>(kuni[0]), 0xC6);
+  EXPECT_EQ(Big5ToGb(kuni, *gbBig5_), "\xb9\xfa");
+  EXPECT_EQ(ToSjis(Big5ToGb("\xb0\xea", *gbBig5_)), "\x9a\xa0");  // typed 國 is stored as 國
+}
+
+TEST_F(ShippedTablesTest, KanaHaveTheBig5KanaOfTheEtenExtension) {
+  EXPECT_EQ(GbToBig5(ToGbk("\x82\x9f\x82\xf1"), *gbBig5_), "\xc6\xe7\xc7\x7a");  // ぁん
+  EXPECT_EQ(GbToBig5(ToGbk("\x83\x40\x83\x96"), *gbBig5_), "\xc7\x7b\xc7\xf2");  // ァヶ
+}
+
+// Every text SjisToGbk can produce is made of the GBK codes of GBKN.dat, the character "0" and
+// nothing else: each code, and all of them in one text, must come back from Traditional.
+TEST_F(ShippedTablesTest, TraditionalGivesBackEveryTextOfShiftJisCharacters) {
+  std::string everyCode;
+  int codes = 0;
+  for (const uint16_t gbk : gbkJis_->SjisToGbkCodes) {
+    if (gbk < 0x100) continue;
+    ++codes;
+    const std::string text = Code(gbk);
+    const std::string big5 = GbToBig5(text, *gbBig5_);
+    ASSERT_EQ(big5.size(), 2u) << std::hex << gbk;
+    EXPECT_EQ(Big5ToGb(big5, *gbBig5_), text) << std::hex << gbk;
+    everyCode += text + (codes % 7 == 0 ? "0" : "");
+  }
+  EXPECT_GT(codes, 7700);
+  const std::string back = Big5ToGb(GbToBig5(everyCode, *gbBig5_), *gbBig5_);
+  const auto differs = std::mismatch(back.begin(), back.end(), everyCode.begin(), everyCode.end());
+  EXPECT_TRUE(back == everyCode) << "differs from byte " << differs.first - back.begin();
+}
+
+// GBK codes outside GB2312 that GB.DAT cannot name: the Big5 code BIG5.DAT gives back as them, or
+// the one of the GBK code their Shift-JIS character converts to.
+TEST_F(ShippedTablesTest, CodesOutsideGb2312ShowThroughTheirBig5Code) {
+  const std::string kokuGbk = "\x87\xf8";  // 國, as GBK
+  EXPECT_EQ(GbToBig5(kokuGbk, *gbBig5_), "\xb0\xea");
+  // GBK 沢 is no code of a Shift-JIS character (沢 converts to 泽): it shows as 泽 does.
+  EXPECT_EQ(GbToBig5("\x9b\x67", *gbBig5_), GbToBig5("\xd4\xf3", *gbBig5_));
 }
 
 }  // namespace

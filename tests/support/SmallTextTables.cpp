@@ -46,6 +46,8 @@ std::unique_ptr<TextTables> SmallTextTables() {
     }
   }
   tables->GbBig5.TablesLoaded = true;
+  tables->GbBig5.JisForms = &tables->GbkJis;
+  CompleteGbBig5Tables(tables->GbBig5);
   return tables;
 }
 

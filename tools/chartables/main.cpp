@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     auto gbkJis = std::make_unique<tavlor::GbkJisTables>();
     const auto jis = chartables::BuildSjisGbkTables(sjis, gbk, variants, *gbkJis, std::cout);
     auto gbBig5 = std::make_unique<tavlor::GbBig5Tables>();
-    const auto gb = chartables::BuildGbBig5Tables(gbk, big5, variants, *gbBig5, std::cout);
+    const auto gb = chartables::BuildGbBig5Tables(sjis, gbk, big5, variants, *gbkJis, *gbBig5, std::cout);
 
     std::filesystem::create_directories(output);
     WriteTable(output / "GBKN.dat", gbkJis->SjisToGbkCodes);
@@ -68,8 +68,16 @@ int main(int argc, char** argv) {
               << "GB -> Big5: " << gb.GbCharacters << " characters, " << gb.GbMapped << " mapped ("
               << Percent(gb.GbMapped, gb.GbCharacters) << ")\n"
               << "Big5 -> GB: " << gb.Big5Characters << " characters, " << gb.Big5Mapped << " mapped ("
-              << Percent(gb.Big5Mapped, gb.Big5Characters) << "), " << gb.Big5ToGb2312 << " to GB2312\n";
-    return jis.JisRoundTrips == jis.JisCharacters ? 0 : 1;
+              << Percent(gb.Big5Mapped, gb.Big5Characters) << "), " << gb.Big5ToGb2312 << " to GB2312\n"
+              << "Traditional mode, GBK codes of Shift-JIS characters: " << gb.ShiftJisCodes << ", "
+              << gb.ShownAsThemselves << " shown as themselves, " << gb.ShownTraditional
+              << " in a Traditional form, " << gb.ShownThroughGbk << " through their GBK code, "
+              << gb.ShownUserDefined << " through a user-defined Big5 code (" << gb.UserDefinedCodesLeft
+              << " left); " << gb.ComeBack << " come back, " << gb.ShownUniquely
+              << " shown as a character of their own\n";
+    const bool complete = jis.JisRoundTrips == jis.JisCharacters && gb.ComeBack == gb.ShiftJisCodes &&
+                          gb.ShownUniquely == gb.ShiftJisCodes;
+    return complete ? 0 : 1;
   } catch (const std::exception& error) {
     std::cerr << "chartables: " << error.what() << '\n';
     return 1;

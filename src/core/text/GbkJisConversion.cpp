@@ -64,6 +64,11 @@ void ForEachTwoByteCode(std::string_view text, OnTwoByteCode&& onCode) {
 
 }  // namespace
 
+int GbkCodeIndex(uint8_t lead, uint8_t trail) {
+  if (!IsLeadByte(lead) || !IsTrailByte(trail)) return -1;
+  return (lead - 0x81) * kGbkRowCodes + TrailPosition(trail);
+}
+
 void LoadGbkJisTables(const std::filesystem::path& programFolder, GbkJisTables& tables) {
   ReadTableFile(programFolder / "GBKN.dat", tables.SjisToGbkCodes);
   ReadTableFile(programFolder / "JISN.dat", tables.GbkToSjisCodes);
@@ -95,8 +100,7 @@ std::string GbkToSjis(std::string_view gbk, const GbkJisTables& tables) {
   if (TrimBlanks(gbk).empty()) return sjis;
   sjis.reserve(gbk.size());
   ForEachTwoByteCode(gbk, [&](uint8_t lead, uint8_t trail) {
-    const std::size_t k = static_cast<std::size_t>((lead - 0x81) * kGbkRowCodes + TrailPosition(trail)) + 1;
-    if (k >= 1 && k <= kJisnEntries) AppendTableCode(sjis, tables.GbkToSjisCodes[k - 1]);
+    AppendTableCode(sjis, tables.GbkToSjisCodes[static_cast<std::size_t>(GbkCodeIndex(lead, trail))]);
   });
   return sjis;
 }

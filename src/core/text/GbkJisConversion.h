@@ -23,6 +23,10 @@ struct GbkJisTables {
 // not read at zero; nothing is reported.
 void LoadGbkJisTables(const std::filesystem::path& programFolder, GbkJisTables& tables);
 
+// The entry of a GBK two-byte code in JISN.dat's layout (lead 0x81-0xFE, trail 0x40-0x7E or
+// 0x80-0xFE), or -1 for any other pair of bytes.
+int GbkCodeIndex(uint8_t lead, uint8_t trail);
+
 // Stored Shift-JIS bytes -> GBK bytes (one-byte codes are dropped, see the table rules).
 std::string SjisToGbk(std::string_view sjis, const GbkJisTables& tables);
 // GBK bytes -> Shift-JIS bytes.

@@ -12,6 +12,7 @@ void LoadAllTextTables(const std::filesystem::path& programFolder) {
   TextTables& tables = SharedTextTables();
   LoadGbkJisTables(programFolder, tables.GbkJis);
   tables.GbBig5.ProgramFolder = programFolder;
+  tables.GbBig5.JisForms = &tables.GbkJis;
   LoadGbBig5Tables(tables.GbBig5);
 }
 
