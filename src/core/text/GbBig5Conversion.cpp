@@ -109,14 +109,16 @@ int Big5Index(uint8_t lead, uint8_t trail) {
 void LoadGbBig5Tables(GbBig5Tables& tables) {
   // A file that is missing or shorter than its table counts as a failed load: the conversions then
   // pass text through unchanged instead of producing zero bytes, and the next conversion retries.
-  const bool gbRead = ReadTableFile(tables.ProgramFolder / "GB.DAT", tables.GbToBig5Codes) == kGbEntries;
-  const bool big5Read =
-      ReadTableFile(tables.ProgramFolder / "BIG5.DAT", tables.Big5ToGbCodes) == kBig5Entries;
-  tables.TablesLoaded = gbRead && big5Read;
+  tables.GbFileBytes = ReadTableFile(tables.ProgramFolder / "GB.DAT", tables.GbToBig5Codes);
+  tables.Big5FileBytes = ReadTableFile(tables.ProgramFolder / "BIG5.DAT", tables.Big5ToGbCodes);
+  // A longer file still holds the whole table at its start.
+  tables.TablesLoaded = tables.GbFileBytes && *tables.GbFileBytes >= kGbEntries * 2 && tables.Big5FileBytes &&
+                        *tables.Big5FileBytes >= kBig5Entries * 2;
   if (tables.TablesLoaded) CompleteGbBig5Tables(tables);
 }
 
 void CompleteGbBig5Tables(GbBig5Tables& tables) {
+  ++tables.Generation;
   tables.OutsideGbCodes.fill(0);
   // BIG5.DAT read backwards: the first Big5 code that gives a GBK code back names it.
   for (std::size_t index = 0; index < kBig5Entries; ++index) {

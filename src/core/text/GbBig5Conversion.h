@@ -29,6 +29,10 @@ struct GbBig5Tables {
   std::array<uint16_t, kBig5Entries> Big5ToGbCodes{};  // BIG5.DAT
   bool TablesLoaded = false;
   std::filesystem::path ProgramFolder;  // where the next retry looks
+  // Bytes each file held at the last load (nothing when it could not be opened).
+  std::optional<std::uintmax_t> GbFileBytes;
+  std::optional<std::uintmax_t> Big5FileBytes;
+  unsigned Generation = 0;  // counts the completions, so that what is derived can follow
   // Optional: the Shift-JIS tables, for GBK codes that neither file converts (see above).
   const GbkJisTables* JisForms = nullptr;
   // The Big5 code of every GBK two-byte code GB.DAT does not convert, indexed like JISN.dat (0: none).

@@ -3,6 +3,7 @@
 #include "core/text/GbkJisConversion.h"
 
 #include <optional>
+#include <vector>
 
 #include "core/text/TableFileReading.h"
 
@@ -62,6 +63,40 @@ void ForEachTwoByteCode(std::string_view text, OnTwoByteCode&& onCode) {
   }
 }
 
+// The Shift-JIS code at an index of GBKN.dat.
+uint16_t SjisCodeOfGbknIndex(std::size_t index) {
+  for (const auto& segment : kSegments) {
+    if (index < segment.Offset || index >= segment.Offset + segment.Entries) continue;
+    const auto position = static_cast<int>(index - segment.Offset) + segment.Skipped;
+    const int trailPosition = position % kSjisRowCodes;
+    const int trail = trailPosition < 63 ? 0x40 + trailPosition : 0x41 + trailPosition;
+    return static_cast<uint16_t>(((segment.FirstLead + position / kSjisRowCodes) << 8) | trail);
+  }
+  return 0;
+}
+
+// A missing or short GBKN.dat: the entries it did not give are taken from JISN.dat read
+// backwards, so that names still show: the first GB2312 code that converts to the Shift-JIS code,
+// else the first other GBK code (many GBK characters share the Japanese form of one).
+void FillGbknFromJisn(GbkJisTables& tables) {
+  std::vector<uint16_t> gbkOfSjis(0x10000, 0);
+  for (const bool gb2312 : {false, true}) {
+    for (int lead = 0xFE; lead >= 0x81; --lead) {
+      for (int trail = 0xFE; trail >= 0x40; --trail) {
+        const int index = GbkCodeIndex(static_cast<uint8_t>(lead), static_cast<uint8_t>(trail));
+        const bool isGb2312 = lead >= 0xA1 && lead <= 0xF7 && trail >= 0xA1;
+        if (index < 0 || isGb2312 != gb2312) continue;
+        const uint16_t sjis = tables.GbkToSjisCodes[static_cast<std::size_t>(index)];
+        if (sjis >= 0x100) gbkOfSjis[sjis] = static_cast<uint16_t>((lead << 8) | trail);
+      }
+    }
+  }
+  for (std::size_t index = 0; index < kGbknEntries; ++index) {
+    uint16_t& entry = tables.SjisToGbkCodes[index];
+    if (entry == 0) entry = gbkOfSjis[SjisCodeOfGbknIndex(index)];
+  }
+}
+
 }  // namespace
 
 int GbkCodeIndex(uint8_t lead, uint8_t trail) {
@@ -70,8 +105,10 @@ int GbkCodeIndex(uint8_t lead, uint8_t trail) {
 }
 
 void LoadGbkJisTables(const std::filesystem::path& programFolder, GbkJisTables& tables) {
-  ReadTableFile(programFolder / "GBKN.dat", tables.SjisToGbkCodes);
-  ReadTableFile(programFolder / "JISN.dat", tables.GbkToSjisCodes);
+  tables.GbknFileBytes = ReadTableFile(programFolder / "GBKN.dat", tables.SjisToGbkCodes);
+  tables.JisnFileBytes = ReadTableFile(programFolder / "JISN.dat", tables.GbkToSjisCodes);
+  if (!IsWholeTable(tables.GbknFileBytes, kGbknEntries)) FillGbknFromJisn(tables);
+  ++tables.Generation;
 }
 
 std::string SjisToGbk(std::string_view sjis, const GbkJisTables& tables) {

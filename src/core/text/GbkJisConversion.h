@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,10 +18,14 @@ inline constexpr std::size_t kJisnEntries = 23940;  // 126 rows x 190 GBK codes
 struct GbkJisTables {
   std::array<uint16_t, kGbknEntries> SjisToGbkCodes{};  // GBKN.dat
   std::array<uint16_t, kJisnEntries> GbkToSjisCodes{};  // JISN.dat
+  // Bytes each file held at the last load (nothing when it could not be opened).
+  std::optional<std::uintmax_t> GbknFileBytes;
+  std::optional<std::uintmax_t> JisnFileBytes;
+  unsigned Generation = 0;  // counts the loads, so that what is derived from the tables can follow
 };
 
 // Reads GBKN.dat and JISN.dat from the program folder. A missing or short file leaves the entries
-// not read at zero; nothing is reported.
+// not read at zero; nothing is reported (the file sizes are kept for whoever reports).
 void LoadGbkJisTables(const std::filesystem::path& programFolder, GbkJisTables& tables);
 
 // The entry of a GBK two-byte code in JISN.dat's layout (lead 0x81-0xFE, trail 0x40-0x7E or
