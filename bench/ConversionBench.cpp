@@ -9,6 +9,7 @@
 
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/text/TextTables.h"
+#include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
@@ -16,7 +17,7 @@ namespace {
 
 struct Fixture {
   Fixture() {
-    LoadAllTextTables(testing::ProgramFolder());
+    LoadAllTextTables(testing::ShippedFolder());
     TextTables& tables = SharedTextTables();
     // Names of two kanji each (first-level kanji, leads 0x88-0x98), family and given.
     std::mt19937 random(13);
@@ -29,7 +30,7 @@ struct Fixture {
     for (const auto& name : sjisNames) gbkNames.push_back(SjisToGbk(name, tables.GbkJis));
 
     BuiltinGeneralLists lists;
-    lists.LoadBuiltinRows(testing::ProgramFolder() / "BuiltinGenerals.tsv");
+    lists.LoadBuiltinRows(testing::ShippedFolder() / "BuiltinGenerals.tsv");
     auto table = std::make_unique<GeneralTable>();
     table->GeneralCount = 1000;
     for (int slot = 0; slot < 1000; ++slot) {

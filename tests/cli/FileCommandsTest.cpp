@@ -9,6 +9,7 @@
 #include "core/data/EditData.h"
 #include "support/CliRunner.h"
 #include "support/RandomTable.h"
+#include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
@@ -30,7 +31,7 @@ class FileCommandsTest : public ::testing::Test {
   std::unique_ptr<GeneralTable> Table(int count, unsigned seed) {
     std::mt19937 random(seed);
     auto table = testing::RandomTable(random, count);
-    LoadBlankSlot(testing::ProgramFolder() / "Bk.N13", *table);
+    LoadBlankSlot(testing::ShippedFolder() / "Bk.N13", *table);
     return table;
   }
 
@@ -156,7 +157,7 @@ TEST_F(FileCommandsTest, ResaveWritesWhatTheEditorWouldAndKeepsABackup) {
   ParseEditData(saved, *loaded);
   EXPECT_EQ(loaded->GeneralCount, 2);
   auto expected = std::make_unique<GeneralTable>(*loaded);
-  LoadBlankSlot(testing::ProgramFolder() / "Bk.N13", *expected);
+  LoadBlankSlot(testing::ShippedFolder() / "Bk.N13", *expected);
   EXPECT_EQ(saved, SerializeEditData(*expected));  // 1000 entries, no stale tail
   EXPECT_EQ(ReadFileBytes(folder / "out.13S.bak"), std::string(600000, 'x'));
   EXPECT_EQ(ReadFileBytes(folder / "E.13S"), shortFile);

@@ -6,6 +6,7 @@
 
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/lang/InterfaceTexts.h"
+#include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
@@ -17,7 +18,7 @@ using testing::WriteFileBytes;
 const GbkJisTables& ShippedTables() {
   static const auto tables = [] {
     auto loaded = std::make_unique<GbkJisTables>();
-    LoadGbkJisTables(testing::ProgramFolder(), *loaded);
+    LoadGbkJisTables(testing::ShippedFolder(), *loaded);
     return loaded;
   }();
   return *tables;
@@ -25,7 +26,7 @@ const GbkJisTables& ShippedTables() {
 
 BuiltinGeneralLists BundledLists() {
   BuiltinGeneralLists lists;
-  const auto problems = lists.LoadBuiltinRows(testing::ProgramFolder() / "BuiltinGenerals.tsv");
+  const auto problems = lists.LoadBuiltinRows(testing::ShippedFolder() / "BuiltinGenerals.tsv");
   EXPECT_TRUE(problems.empty()) << problems.front().Line << ": " << problems.front().Reason;
   return lists;
 }

@@ -7,13 +7,14 @@
 #include "core/data/EditData.h"
 #include "core/portraits/FaceArchive.h"
 #include "core/portraits/FaceNumbers.h"
+#include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
 namespace {
 
 std::filesystem::path DemoFolder() {
-  return testing::ProgramFolder() / "demo";
+  return testing::DemoGameFolder();
 }
 
 // Mean colour of a face, to compare one portrait across its three sizes.

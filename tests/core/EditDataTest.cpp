@@ -8,6 +8,7 @@
 #include "core/data/EditData.h"
 #include "core/data/SafeFileWrite.h"
 #include "support/RandomTable.h"
+#include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
@@ -338,7 +339,7 @@ TEST_F(EditDataFileTest, TheBlankSlotComesFromBkN13) {
   EXPECT_EQ(table->BlankSlot[3], 0);
 
   // The shipped blank entry is 363 bytes and ends the table when read back.
-  const fs::path shipped = testing::ProgramFolder() / "Bk.N13";
+  const fs::path shipped = testing::ShippedFolder() / "Bk.N13";
   ASSERT_EQ(fs::file_size(shipped), kBlankSlotSize);
   std::mt19937 random(3);
   auto saved = testing::RandomTable(random, 5);

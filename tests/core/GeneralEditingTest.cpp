@@ -8,6 +8,7 @@
 #include "core/editor/GeneralEditing.h"
 #include "core/lang/InterfaceTexts.h"
 #include "support/RandomTable.h"
+#include "support/ShippedFiles.h"
 #include "support/SmallTextTables.h"
 #include "support/TempFolder.h"
 
@@ -106,8 +107,7 @@ TEST_F(GeneralEditingTest, ChangeRewritesTheSlotAndItsRowInGbk) {
 }
 
 TEST_F(GeneralEditingTest, AddingTheDefaultsGivesTheDesignTimeGeneral) {
-  const std::filesystem::path folder = testing::ProgramFolder();
-  if (!std::filesystem::exists(folder / "JISN.dat")) GTEST_SKIP() << "no shipped tables in " << folder;
+  const std::filesystem::path folder = testing::ShippedFolder();
   TextTables shipped;
   LoadGbkJisTables(folder, shipped.GbkJis);
   ASSERT_EQ(AddGeneral(DefaultEditorValues(), EditorState{}, *table, lists, shipped, true).Outcome,
@@ -255,10 +255,9 @@ TEST_F(GeneralEditingTest, ShowThenChangeKeepsRandomGeneralsAndIsStableAfterward
 }
 
 TEST_F(GeneralEditingTest, ShowThenChangeKeepsTheDemoGenerals) {
-  const std::filesystem::path demo = testing::ProgramFolder() / "demo" / "EDATA000.13S";
-  const std::filesystem::path folder = testing::ProgramFolder();
-  if (!std::filesystem::exists(demo) || !std::filesystem::exists(folder / "JISN.dat"))
-    GTEST_SKIP() << "no demo game or shipped tables in " << folder;
+  if (testing::DemoGameFolder().empty()) GTEST_SKIP() << "this build paints no demo game";
+  const std::filesystem::path demo = testing::DemoGameFolder() / "EDATA000.13S";
+  const std::filesystem::path folder = testing::ShippedFolder();
   TextTables shipped;
   LoadGbkJisTables(folder, shipped.GbkJis);
   shipped.GbBig5.ProgramFolder = folder;

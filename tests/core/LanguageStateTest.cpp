@@ -4,6 +4,7 @@
 
 #include "core/lang/LanguageState.h"
 #include "core/text/TextTables.h"
+#include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
@@ -24,7 +25,7 @@ TEST(LanguageState, StartsSimplifiedAndTellsListenersOfChanges) {
 }
 
 TEST(LanguageState, ConvertsOnlyInTraditional) {
-  LoadAllTextTables(testing::ProgramFolder());
+  LoadAllTextTables(testing::ShippedFolder());
   LanguageState state;
   const std::string chang =
       "\xb3\xa4"

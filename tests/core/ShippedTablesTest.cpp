@@ -6,6 +6,7 @@
 
 #include "core/text/GbBig5Conversion.h"
 #include "core/text/GbkJisConversion.h"
+#include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
@@ -18,7 +19,7 @@ std::string Code(uint16_t code) {
 class ShippedTablesTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    const auto folder = testing::ProgramFolder();
+    const auto folder = testing::ShippedFolder();
     for (const auto& [name, size] :
          {std::pair{"GBKN.dat", 15888}, {"JISN.dat", 47880}, {"GB.DAT", 16356}, {"BIG5.DAT", 29516}}) {
       ASSERT_EQ(std::filesystem::file_size(folder / name), static_cast<std::uintmax_t>(size)) << name;

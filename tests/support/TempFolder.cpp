@@ -18,8 +18,16 @@ TempFolder::TempFolder() {
 }
 
 TempFolder::~TempFolder() {
+  // A test may have taken rights away inside; an ordinary user needs them back to remove it all.
   std::error_code ignored;
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                               ignored);
+  for (auto entry = std::filesystem::recursive_directory_iterator(path_, ignored);
+       entry != std::filesystem::recursive_directory_iterator(); entry.increment(ignored)) {
+    if (entry->is_directory(ignored) && !entry->is_symlink(ignored))
+      std::filesystem::permissions(entry->path(), std::filesystem::perms::owner_all,
+                                   std::filesystem::perm_options::add, ignored);
+  }
   std::filesystem::remove_all(path_, ignored);
 }
 
@@ -33,10 +41,6 @@ std::string ReadFileBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + file.string());
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::filesystem::path ProgramFolder() {
-  return TAVLOR_PROGRAM_DIR;
 }
 
 }  // namespace tavlor::testing

@@ -1,5 +1,6 @@
 // A fresh folder under the system temp folder, removed with its contents at the end of a test;
-// plus small file helpers.
+// plus small file helpers. Every file a test writes goes into one of these (see ShippedFiles.h for
+// the rules that let the suite run as any user from any folder).
 #pragma once
 
 #include <filesystem>
@@ -23,8 +24,5 @@ class TempFolder {
 
 void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes);
 std::string ReadFileBytes(const std::filesystem::path& file);
-
-// The build's program folder (where the executables and data files are).
-std::filesystem::path ProgramFolder();
 
 }  // namespace tavlor::testing

@@ -12,6 +12,7 @@
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/data/EditData.h"
 #include "core/lang/InterfaceTexts.h"
+#include "support/ShippedFiles.h"
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
 #include "ui/StartupTestFolder.h"
@@ -523,13 +524,16 @@ class EditingFlowTest : public QObject {
   // the small portraits of every related general that has a name. With TAVLOR_SCREENSHOT_DIR set
   // the editor is saved there as editor-after-pick.png for a look.
   void demoGeneralShowsWithItsPortraits() {
-    const std::filesystem::path folder = tavlor::testing::ProgramFolder();
-    if (!std::filesystem::exists(folder / "demo" / "EDATA000.13S") ||
-        !std::filesystem::exists(folder / "Set.ini"))
-      QSKIP("no demo game in the program folder");
+    const std::filesystem::path demo = tavlor::testing::DemoGameFolder();
+    if (demo.empty()) QSKIP("this build paints no demo game");
+    // A program folder of the test's own, its Set.ini naming the demo's archives and a copy of its
+    // edit-data file.
+    tavlor::testing::ShippedProgramFolder folder;
+    std::filesystem::copy_file(demo / "EDATA000.13S", folder / "EDATA000.13S");
+    folder.WriteSetIni(demo, folder / "EDATA000.13S");
     TestPrompter prompter;
     ProgramContext context;
-    context.ProgramFolder = folder;
+    context.ProgramFolder = folder.Path();
     Form1 editor(context);
     Form2 list(context);
     tavlor::RunStartup(context, editor, list);

@@ -3,9 +3,12 @@
 // Set.ini that points the editor at the demo.
 //
 //   demogame PROGRAM_FOLDER BLANK_SLOT_FILE
+//   demogame --game-only FOLDER BLANK_SLOT_FILE     (FOLDER/demo only, for the tests: no Set.ini)
 //
 // The build reruns it only when the tool changes. A demo EDATA000.13S that the user has saved since
-// is kept unless the tool itself changed (the stamp file records which tool wrote it).
+// is kept unless the tool itself changed (the stamp file records which tool wrote it). Set.ini is
+// written only where there is none yet or where it is the one this tool wrote: a player who
+// pointed it at a real game keeps it.
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -91,6 +94,15 @@ QByteArray ToolIdentity() {
   return QCryptographicHash::hash(self.readAll(), QCryptographicHash::Sha256).toHex();
 }
 
+// The first line of the Set.ini this tool writes; a Set.ini that starts otherwise is the player's.
+const QByteArray kSettingsFirstLine = "[Tavlor demo game: settings written by the build]";
+
+bool IsOursOrMissing(const QString& settingsPath) {
+  QFile settings(settingsPath);
+  if (!settings.exists()) return true;
+  return settings.open(QIODevice::ReadOnly) && settings.readLine().trimmed() == kSettingsFirstLine;
+}
+
 int Fail(const QString& message) {
   std::fprintf(stderr, "demogame: %s\n", message.toLocal8Bit().constData());
   return 1;
@@ -100,8 +112,10 @@ int Fail(const QString& message) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  const QStringList arguments = app.arguments();
-  if (arguments.size() != 3) return Fail("usage: demogame PROGRAM_FOLDER BLANK_SLOT_FILE");
+  QStringList arguments = app.arguments();
+  const bool gameOnly = arguments.size() == 4 && arguments[1] == QStringLiteral("--game-only");
+  if (gameOnly) arguments.removeAt(1);
+  if (arguments.size() != 3) return Fail("usage: demogame [--game-only] PROGRAM_FOLDER BLANK_SLOT_FILE");
   const QDir program(arguments[1]);
   const QString demo = program.absoluteFilePath("demo");
   const QString grp = demo + "/grp";
@@ -130,11 +144,14 @@ int main(int argc, char** argv) {
   }
 
   // Set.ini beside the program: line 1 is never read; manual mode with the demo's folders.
-  const QByteArray folder = (demo + "/").toLocal8Bit();
-  const QByteArray settings =
-      "[Tavlor demo game: settings written by the build]\r\nAUTOREADPATH=0\r\nGAMEPATH=" + folder +
-      "\r\nCUSTOMIZEFILE=" + editData.toLocal8Bit() + "\r\nEDITKAOPATH=" + folder + "\r\n";
-  if (!WriteText(program.absoluteFilePath("Set.ini"), settings, &error)) return Fail(error);
+  const QString settingsPath = program.absoluteFilePath("Set.ini");
+  if (!gameOnly && IsOursOrMissing(settingsPath)) {
+    const QByteArray folder = (demo + "/").toLocal8Bit();
+    const QByteArray settings = kSettingsFirstLine + "\r\nAUTOREADPATH=0\r\nGAMEPATH=" + folder +
+                                "\r\nCUSTOMIZEFILE=" + editData.toLocal8Bit() + "\r\nEDITKAOPATH=" + folder +
+                                "\r\n";
+    if (!WriteText(settingsPath, settings, &error)) return Fail(error);
+  }
   if (!WriteText(stampPath, identity + "\n", &error)) return Fail(error);
   std::printf("demogame: wrote %s\n", demo.toLocal8Bit().constData());
   return 0;
