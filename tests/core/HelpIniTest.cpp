@@ -6,6 +6,7 @@
 #include "core/lang/HelpPaging.h"
 #include "core/portraits/FaceArchive.h"
 #include "core/text/GbkJisConversion.h"
+#include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
@@ -199,11 +200,12 @@ TEST(HelpIniTest, ShippedGuideReadsCleanlyAndItsPicturesExist) {
     EXPECT_GT(topic.Content.size(), 40u) << topic.Header;
   }
 
-  const auto program = testing::ProgramFolder();
-  if (!std::filesystem::exists(program / "help")) GTEST_SKIP() << "guide pictures not built";
+  const auto pictures = testing::GuidePicturesFolder();
+  if (pictures.empty() || testing::DemoGameFolder().empty()) GTEST_SKIP() << "guide pictures not built";
+  const auto program = pictures.parent_path();  // help.ini names them from the program folder on
   std::string error;
-  auto gameFaces = FaceArchive::Open(program / "demo" / "grp" / "KAO_l.N13", &error);
-  auto editFaces = FaceArchive::Open(program / "demo" / "grp" / "EDIT_KAO_l.N13", &error);
+  auto gameFaces = FaceArchive::Open(testing::DemoGameFolder() / "grp" / "KAO_l.N13", &error);
+  auto editFaces = FaceArchive::Open(testing::DemoGameFolder() / "grp" / "EDIT_KAO_l.N13", &error);
   int files = 0;
   for (const HelpTopic& topic : reading.Topics) {
     for (const std::string& reference : {topic.CgPic, topic.MaxPic}) {

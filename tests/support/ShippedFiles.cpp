@@ -14,6 +14,14 @@ std::filesystem::path DemoGameFolder() {
   return {};
 }
 
+std::filesystem::path GuidePicturesFolder() {
+#ifdef TAVLOR_GUIDE_PICTURES_DIR
+  const std::filesystem::path folder = TAVLOR_GUIDE_PICTURES_DIR;
+  if (std::filesystem::is_directory(folder)) return folder;
+#endif
+  return {};
+}
+
 ShippedProgramFolder::ShippedProgramFolder() {
   for (const auto& entry : std::filesystem::directory_iterator(ShippedFolder())) {
     if (entry.is_regular_file() && entry.path().filename() != "CMakeLists.txt")

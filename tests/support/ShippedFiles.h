@@ -25,6 +25,10 @@ inline std::filesystem::path ShippedFile(const std::string& name) {
 // EDATA000.13S), or an empty path when this build paints none: the test then skips.
 std::filesystem::path DemoGameFolder();
 
+// The guide's pictures the build photographs into the program folder's help/ (a folder of generated
+// pictures only), or an empty path when this build makes none: the test then skips.
+std::filesystem::path GuidePicturesFolder();
+
 // A program folder of the test's own: a temporary folder with a copy of every shipped data file and
 // no Set.ini until the test writes one.
 class ShippedProgramFolder {
