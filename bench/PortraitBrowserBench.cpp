@@ -17,6 +17,7 @@
 #include "core/portraits/FaceArchive.h"
 #include "core/portraits/FaceCategories.h"
 #include "support/ArchivePaths.h"
+#include "support/ShippedFiles.h"
 #include "support/TestPrompter.h"
 #include "ui/portraits/FaceArchiveOpener.h"
 #include "ui/portraits/Form_3CGBR.h"
@@ -27,7 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kDemoGrp = fs::path(TAVLOR_PROGRAM_DIR) / "demo" / "grp";
+const fs::path kDemoGrp = tavlor::testing::DemoGameFolder() / "grp";
 
 bool DemoBuilt() {
   std::error_code code;

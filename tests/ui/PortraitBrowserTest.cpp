@@ -16,6 +16,7 @@
 #include "core/text/TextTables.h"
 #include "support/ArchiveBuilder.h"
 #include "support/ArchivePaths.h"
+#include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
@@ -452,7 +453,7 @@ class PortraitBrowserTest : public QObject {
 
   void theLanguageSwitchRewritesTheTextsAndKeepsThePlace() {
     TestPrompter prompter;
-    tavlor::LoadAllTextTables(tavlor::testing::ProgramFolder());
+    tavlor::LoadAllTextTables(tavlor::testing::ShippedFolder());
     Form_CGBR browser(paths_);
     browser.Com_CG->setCurrentIndex(4);
     QTest::mouseClick(browser.Cmd_CGPG[2], Qt::LeftButton);
