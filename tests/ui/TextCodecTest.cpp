@@ -5,6 +5,7 @@
 
 #include "core/lang/LanguageState.h"
 #include "core/text/TextTables.h"
+#include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 #include "ui/app/TextCodec.h"
 
@@ -39,7 +40,7 @@ class TextCodecTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { tavlor::LoadAllTextTables(tavlor::testing::ProgramFolder()); }
+  void initTestCase() { tavlor::LoadAllTextTables(tavlor::testing::ShippedFolder()); }
   void cleanup() { tavlor::SharedLanguageState().SetSimplified(true); }
 
   // Shown, then typed back as shown, in either language: the same Shift-JIS code, and no two codes
