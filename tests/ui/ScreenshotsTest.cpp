@@ -54,9 +54,13 @@ class ScreenshotsTest : public QObject {
     const auto part = ParseScreenshotRequest(QStringLiteral("Form1/Pic_YN_0+Pic_YN_2/30=buttons.png"));
     QCOMPARE(part->Windows, QStringList{QStringLiteral("Form1")});
     QCOMPARE(part->Controls, (QStringList{QStringLiteral("Pic_YN_0"), QStringLiteral("Pic_YN_2")}));
-    QCOMPARE(part->Margin, 30);
+    QCOMPARE(part->Margin, QMargins(30, 30, 30, 30));
     QCOMPARE(ParseScreenshotRequest(QStringLiteral("Form1/tx_DY_0=r.png"))->Margin,
              ScreenshotRequest{}.Margin);
+    QCOMPARE(ParseScreenshotRequest(QStringLiteral("Form1/tx_DY_0/40,6,2,0=r.png"))->Margin,
+             QMargins(40, 6, 2, 0));
+    // Two numbers are no margin: the whole text is then a path for the screen.
+    QVERIFY(ParseScreenshotRequest(QStringLiteral("Form1/tx_DY_0/40,6=r.png"))->Windows.isEmpty());
 
     QVERIFY(!ParseScreenshotRequest(QString()).has_value());
     QVERIFY(!ParseScreenshotRequest(QStringLiteral("Form1,Form2/Label1=x.png")).has_value());
@@ -68,29 +72,33 @@ class ScreenshotsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(right.get()));
     QString problem;
 
-    const QImage whole = TakeWindowScreenshot({QString(), {QStringLiteral("Left")}, {}, 12}, &problem);
+    const QImage whole = TakeWindowScreenshot({QString(), {QStringLiteral("Left")}, {}, {}}, &problem);
     QCOMPARE(whole.size(), QSize(200, 100));
     QCOMPARE(whole.pixelColor(5, 5), QColor(Qt::red));
 
     // Around both labels with a margin of 12, cut at the window's edge.
-    const QImage part = TakeWindowScreenshot(
-        {QString(), {QStringLiteral("Left")}, {QStringLiteral("Label1"), QStringLiteral("Label2")}, 12},
-        &problem);
+    const QStringList labels{QStringLiteral("Label1"), QStringLiteral("Label2")};
+    const QImage part =
+        TakeWindowScreenshot({QString(), {QStringLiteral("Left")}, labels, {12, 12, 12, 12}}, &problem);
     QCOMPARE(part.size(), QSize(200 - 28, 100 - 18));
+    // Room on each side of its own: 5 left, 0 above, 2 right, 4 below the labels (40,30)-(190,90).
+    const QImage tight =
+        TakeWindowScreenshot({QString(), {QStringLiteral("Left")}, labels, {5, 0, 2, 4}}, &problem);
+    QCOMPARE(tight.size(), QSize(150 + 7, 60 + 4));
 
     // Side by side as they stand: 400 wide, from the top of the left to the bottom of the right.
     const QImage together = TakeWindowScreenshot(
-        {QString(), {QStringLiteral("Left"), QStringLiteral("Right")}, {}, 12}, &problem);
+        {QString(), {QStringLiteral("Left"), QStringLiteral("Right")}, {}, {}}, &problem);
     QCOMPARE(together.size(), QSize(400, 120));
     QCOMPARE(together.pixelColor(5, 5), QColor(Qt::red));
     QCOMPARE(together.pixelColor(395, 115), QColor(Qt::blue));
     QVERIFY(together.pixelColor(395, 5) != QColor(Qt::blue));  // above the right window
 
     QVERIFY(
-        TakeWindowScreenshot({QString(), {QStringLiteral("Left")}, {QStringLiteral("Nothing")}, 12}, &problem)
+        TakeWindowScreenshot({QString(), {QStringLiteral("Left")}, {QStringLiteral("Nothing")}, {}}, &problem)
             .isNull());
     QVERIFY(problem.contains(QStringLiteral("Nothing")));
-    QVERIFY(TakeWindowScreenshot({QString(), {QStringLiteral("Gone")}, {}, 12}, &problem).isNull());
+    QVERIFY(TakeWindowScreenshot({QString(), {QStringLiteral("Gone")}, {}, {}}, &problem).isNull());
     QVERIFY(problem.contains(QStringLiteral("Gone")));
   }
 };

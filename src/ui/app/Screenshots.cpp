@@ -52,8 +52,8 @@ bool SaveScreenshot(const ScreenshotRequest& request) {
 }  // namespace
 
 std::optional<ScreenshotRequest> ParseScreenshotRequest(const QString& text) {
-  static const QRegularExpression windowForm(
-      QStringLiteral("^(\\w+(?:,\\w+)*)(?:/(\\w+(?:\\+\\w+)*)(?:/(\\d{1,4}))?)?=(.+)$"));
+  static const QRegularExpression windowForm(QStringLiteral(
+      "^(\\w+(?:,\\w+)*)(?:/(\\w+(?:\\+\\w+)*)(?:/(\\d{1,4}(?:,\\d{1,4}){3}|\\d{1,4}))?)?=(.+)$"));
   const QRegularExpressionMatch match = windowForm.match(text);
   if (!match.hasMatch()) {
     if (text.isEmpty()) return std::nullopt;
@@ -64,7 +64,11 @@ std::optional<ScreenshotRequest> ParseScreenshotRequest(const QString& text) {
   ScreenshotRequest request;
   request.Windows = match.captured(1).split(QLatin1Char(','));
   if (!match.captured(2).isEmpty()) request.Controls = match.captured(2).split(QLatin1Char('+'));
-  if (!match.captured(3).isEmpty()) request.Margin = match.captured(3).toInt();
+  if (!match.captured(3).isEmpty()) {
+    const QStringList sides = match.captured(3).split(QLatin1Char(','));
+    const auto side = [&sides](int i) { return sides[sides.size() == 4 ? i : 0].toInt(); };
+    request.Margin = QMargins(side(0), side(1), side(2), side(3));
+  }
   request.Path = match.captured(4);
   // Controls belong to one window.
   if (request.Windows.size() > 1 && !request.Controls.isEmpty()) return std::nullopt;
@@ -105,9 +109,7 @@ QImage TakeWindowScreenshot(const ScreenshotRequest& request, QString* problem) 
     }
     area |= QRect(control->mapTo(window, QPoint(0, 0)), control->size());
   }
-  const int margin = request.Margin;
-  area = request.Controls.isEmpty() ? window->rect()
-                                    : area.adjusted(-margin, -margin, margin, margin) & window->rect();
+  area = request.Controls.isEmpty() ? window->rect() : area.marginsAdded(request.Margin) & window->rect();
   return window->grab(area).toImage();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QMargins>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -14,15 +15,16 @@ namespace tavlor {
 
 struct ScreenshotRequest {
   QString Path;
-  QStringList Windows;   // object names of top-level windows; none for the whole screen
-  QStringList Controls;  // object names inside the one window; the picture is cut to them
-  int Margin = 12;       // room kept around the controls, so a cut-out shows where they sit
+  QStringList Windows;              // object names of top-level windows; none for the whole screen
+  QStringList Controls;             // object names inside the one window; the picture is cut to them
+  QMargins Margin{12, 12, 12, 12};  // room kept around the controls, so a cut-out shows where they sit
 };
 
 // "PATH" for the whole screen; "WINDOW=PATH" for one window; "WINDOW,WINDOW=PATH" for windows
 // together as they stand on the screen; "WINDOW/CONTROL+CONTROL=PATH" for the part of a window
-// around the named controls, optionally "WINDOW/CONTROL+CONTROL/MARGIN=PATH". Nothing when the
-// text is none of these.
+// around the named controls, optionally with the room around them: "/MARGIN" on every side or
+// "/LEFT,TOP,RIGHT,BOTTOM" ("WINDOW/CONTROL+CONTROL/20,6,6,6=PATH"). Nothing when the text is none
+// of these.
 std::optional<ScreenshotRequest> ParseScreenshotRequest(const QString& text);
 
 // The picture a window request asks for: the windows' client areas, or the part of the one window
