@@ -22,6 +22,7 @@
 #include "ui/editor/Form2.h"
 #include "ui/lang/Form7.h"
 #include "ui/lang/StandardButtonTexts.h"
+#include "ui/portraits/Form_CGBR.h"
 
 using tavlor::PromptKind;
 using tavlor::testing::MeasureInk;
@@ -136,9 +137,11 @@ class PromptsTest : public QObject {
     tavlor::StyleProgramWindow(editor);
     tavlor::StyleProgramWindow(list);
     tavlor::Form7* viewer = tavlor::ShowForm7(context, &list);
+    tavlor::Form_CGBR browser(context.Paths);  // no archives: it reports them, and shows empty boxes
     editor.show();
     list.show();
-    for (QWidget* window : QList<QWidget*>{&editor, &list, viewer}) {
+    browser.show();
+    for (QWidget* window : QList<QWidget*>{&editor, &list, viewer, &browser}) {
       for (PromptKind kind : kKinds) {
         CheckPromptOver(window, kind);
         if (QTest::currentTestFailed()) return;

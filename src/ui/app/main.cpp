@@ -72,8 +72,9 @@ class QuitOnClose final : public QObject {
 
 // Opens a window the screenshot door asks for that start-up does not show: the way a player
 // would, through the menu item or the button that opens it.
-void OpenWindowForScreenshot(const QString& window, tavlor::Form2& form2) {
+void OpenWindowForScreenshot(const QString& window, tavlor::Form1& form1, tavlor::Form2& form2) {
   if (window == QLatin1String("Form7")) form2.M_MkWJ->trigger();
+  if (window == QLatin1String("Form_CGBR")) emit form1.portraitBrowserRequested();
 }
 
 }  // namespace
@@ -91,10 +92,11 @@ int main(int argc, char* argv[]) {
   options.addVersionOption();
   const QCommandLineOption screenshotOption(
       QStringLiteral("screenshot"),
-      QStringLiteral("After start-up, save a picture and quit (may be repeated). <shot> is PATH for the "
-                     "whole screen, WINDOW=PATH for one window (Form1, Form2, Form7), WINDOW,WINDOW=PATH "
-                     "for windows together, or WINDOW/CONTROL+CONTROL[/MARGIN]=PATH for the part of a "
-                     "window around those controls."),
+      QStringLiteral(
+          "After start-up, save a picture and quit (may be repeated). <shot> is PATH for the "
+          "whole screen, WINDOW=PATH for one window (Form1, Form2, Form7, Form_CGBR), WINDOW,WINDOW=PATH "
+          "for windows together, or WINDOW/CONTROL+CONTROL[/MARGIN]=PATH for the part of a "
+          "window around those controls."),
       QStringLiteral("shot"));
   const QCommandLineOption pickOption(QStringLiteral("pick"),
                                       QStringLiteral("After start-up, pick grid row <row> (from 1)."),
@@ -152,8 +154,8 @@ int main(int argc, char* argv[]) {
       form2->PickRow(row);
     }
     if (!screenshots.isEmpty()) {
-      tavlor::ScheduleScreenshots(screenshots,
-                                  [&](const QString& window) { OpenWindowForScreenshot(window, *form2); });
+      tavlor::ScheduleScreenshots(
+          screenshots, [&](const QString& window) { OpenWindowForScreenshot(window, *form1, *form2); });
     }
   });
   splash.show();
