@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <memory>
 
 namespace tavlor {
 namespace {
@@ -113,25 +114,51 @@ QImage TakeWindowScreenshot(const ScreenshotRequest& request, QString* problem) 
   return window->grab(area).toImage();
 }
 
+namespace {
+
+// The shots in turn: the windows a shot needs are opened just before it, so a window shot earlier
+// is pictured as it stood before a later one (a picker that takes the editor over) was opened.
+struct ShotRun {
+  QList<ScreenshotRequest> Requests;
+  std::function<void(const QString&)> OpenWindow;
+  QStringList Opened;
+  bool AllSaved = true;
+};
+
+void TakeShot(const std::shared_ptr<ShotRun>& run, qsizetype next);
+
+void PrepareShot(const std::shared_ptr<ShotRun>& run, qsizetype next) {
+  if (next >= run->Requests.size()) {
+    QCoreApplication::exit(run->AllSaved ? 0 : 1);
+    return;
+  }
+  const ScreenshotRequest& request = run->Requests[next];
+  bool opening = false;
+  for (const QString& window : request.Windows) {
+    if (run->Opened.contains(window)) continue;
+    run->Opened << window;
+    opening = true;
+    if (run->OpenWindow) run->OpenWindow(window);
+  }
+  const int delay = request.Windows.isEmpty() ? kScreenDelayMs : (opening || next == 0 ? kWindowDelayMs : 0);
+  QTimer::singleShot(delay, qApp, [run, next] { TakeShot(run, next); });
+}
+
+void TakeShot(const std::shared_ptr<ShotRun>& run, qsizetype next) {
+  // Pictures of a guide show no caret or focus frame.
+  if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+  run->AllSaved = SaveScreenshot(run->Requests[next]) && run->AllSaved;
+  PrepareShot(run, next + 1);
+}
+
+}  // namespace
+
 void ScheduleScreenshots(const QList<ScreenshotRequest>& requests,
                          const std::function<void(const QString& window)>& openWindow) {
-  QStringList opened;
-  bool wholeScreen = false;
-  for (const ScreenshotRequest& request : requests) {
-    wholeScreen = wholeScreen || request.Windows.isEmpty();
-    for (const QString& window : request.Windows) {
-      if (opened.contains(window)) continue;
-      opened << window;
-      if (openWindow) openWindow(window);
-    }
-  }
-  QTimer::singleShot(wholeScreen ? kScreenDelayMs : kWindowDelayMs, qApp, [requests] {
-    // Pictures of a guide show no caret or focus frame.
-    if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
-    bool all = true;
-    for (const ScreenshotRequest& request : requests) all = SaveScreenshot(request) && all;
-    QCoreApplication::exit(all ? 0 : 1);
-  });
+  auto run = std::make_shared<ShotRun>();
+  run->Requests = requests;
+  run->OpenWindow = openWindow;
+  PrepareShot(run, 0);
 }
 
 }  // namespace tavlor

@@ -32,8 +32,9 @@ std::optional<ScreenshotRequest> ParseScreenshotRequest(const QString& text);
 // says which).
 QImage TakeWindowScreenshot(const ScreenshotRequest& request, QString* problem);
 
-// Opens every window the requests name (through `openWindow`, given each name once), lets them
-// paint, saves every picture, then quits the program: 0 when all were written, 1 otherwise.
+// Saves the pictures in turn, opening the windows each one names just before it (through
+// `openWindow`, given each name once) and letting them paint, then quits the program: 0 when all
+// were written, 1 otherwise.
 void ScheduleScreenshots(const QList<ScreenshotRequest>& requests,
                          const std::function<void(const QString& window)>& openWindow);
 

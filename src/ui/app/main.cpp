@@ -72,9 +72,16 @@ class QuitOnClose final : public QObject {
 
 // Opens a window the screenshot door asks for that start-up does not show: the way a player
 // would, through the menu item or the button that opens it.
-void OpenWindowForScreenshot(const QString& window, tavlor::Form1& form1, tavlor::Form2& form2) {
+void OpenWindowForScreenshot(const QString& window, tavlor::ProgramContext& context, tavlor::Form1& form1,
+                             tavlor::Form2& form2) {
   if (window == QLatin1String("Form7")) form2.M_MkWJ->trigger();
   if (window == QLatin1String("Form_CGBR")) emit form1.portraitBrowserRequested();
+  if (window == QLatin1String("Form3")) emit form1.abilityPickerRequested();
+  if (window == QLatin1String("Form4")) emit form1.cityPickerRequested();
+  if (window == QLatin1String("Form6")) {
+    context.State.CurLinkSlot = 4;  // the favoured general's change button
+    emit form1.linkPickerRequested(context.State.CurLinkSlot);
+  }
 }
 
 }  // namespace
@@ -94,7 +101,8 @@ int main(int argc, char* argv[]) {
       QStringLiteral("screenshot"),
       QStringLiteral(
           "After start-up, save a picture and quit (may be repeated). <shot> is PATH for the "
-          "whole screen, WINDOW=PATH for one window (Form1, Form2, Form7, Form_CGBR), WINDOW,WINDOW=PATH "
+          "whole screen, WINDOW=PATH for one window (Form1, Form2, Form3, Form4, Form6, Form7, Form_CGBR), "
+          "WINDOW,WINDOW=PATH "
           "for windows together, or WINDOW/CONTROL+CONTROL[/MARGIN]=PATH for the part of a "
           "window around those controls."),
       QStringLiteral("shot"));
@@ -154,8 +162,9 @@ int main(int argc, char* argv[]) {
       form2->PickRow(row);
     }
     if (!screenshots.isEmpty()) {
-      tavlor::ScheduleScreenshots(
-          screenshots, [&](const QString& window) { OpenWindowForScreenshot(window, *form1, *form2); });
+      tavlor::ScheduleScreenshots(screenshots, [&](const QString& window) {
+        OpenWindowForScreenshot(window, context, *form1, *form2);
+      });
     }
   });
   splash.show();
