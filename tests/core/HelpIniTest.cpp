@@ -123,6 +123,8 @@ TEST(HelpIniTest, PictureReferencesNameFacesOrFiles) {
   EXPECT_EQ(ParseHelpPicture("KAO_  40th").FaceIndex, 40);  // blanks skipped, the number's prefix read
   EXPECT_EQ(ParseHelpPicture("KAO_12.5").FaceIndex, 12);    // halves to even
   EXPECT_EQ(ParseHelpPicture("KAO_-3").FaceIndex, -3);      // drawn as nothing
+  // A blank after the separator does not turn a face into a file name.
+  EXPECT_EQ(ParseHelpPicture(" KAO_3").Kind, HelpPictureKind::GameFace);
 
   const HelpPicture edit = ParseHelpPicture("eKaO_1099");
   EXPECT_EQ(edit.Kind, HelpPictureKind::EditFace);
@@ -145,6 +147,13 @@ TEST(HelpIniTest, ReadsTheFileBesideTheProgramAndItsPicturesInAnyCase) {
   EXPECT_TRUE(ReadHelpIni(HelpIniPath(folder.Path())).Failed);
   std::filesystem::create_directories(folder / "help.ini");  // a folder is no guide either
   EXPECT_TRUE(ReadHelpIni(HelpIniPath(folder.Path())).Failed);
+  std::filesystem::remove(folder / "help.ini");
+
+  // Far larger than any guide: refused rather than read into memory.
+  WriteFileBytes(folder / "help.ini", Topic("[a]", "", "a", "b", "") + std::string(9 * 1024 * 1024, ';'));
+  const HelpIniReading huge = ReadHelpIni(HelpIniPath(folder.Path()));
+  EXPECT_TRUE(huge.Failed);
+  EXPECT_TRUE(huge.Topics.empty());
   std::filesystem::remove(folder / "help.ini");
 
   WriteFileBytes(folder / "HELP.INI", Topic("[a]", "\\Help\\One.PNG", "a", "b", ""));
