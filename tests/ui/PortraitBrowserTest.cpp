@@ -394,11 +394,16 @@ class PortraitBrowserTest : public QObject {
     DeleteClosedWindows();
     QVERIFY(browser.isNull());
 
-    // Closed from its frame: no choice.
+    // Closed from its frame: no choice, and no preview left behind on the screen.
     browser = tavlor::ShowPortraitBrowser(context, editor);
+    CrossBoard(*browser);
+    HoverBox(*browser, 1);
+    QPointer<tavlor::Form_3CGBR> preview = browser->Preview();
+    QVERIFY(preview && preview->isVisible());
     browser->close();
     DeleteClosedWindows();
     QVERIFY(browser.isNull());
+    QVERIFY(preview.isNull());
     QCOMPARE(context.State.CurFace, 1700);
     QVERIFY(prompter.Messages().isEmpty());
   }
