@@ -176,7 +176,8 @@ void Form_CGBR::OnThumbnailHover(int box) {
   if (!face) return;
   if (!preview_) preview_ = new Form_3CGBR(this);
   preview_->ShowFace(paths_, category.Set, *face, opener_);
-  FollowPointer();
+  FollowPointer();                           // placed beside the pointer before it appears
+  if (!SharedPreviewFlag().Shown()) return;  // the pointer was off the board by then
   preview_->show();
   Timer1->start();
 }
