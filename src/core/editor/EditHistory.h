@@ -1,0 +1,64 @@
+// The edit history of one load of the edit-data file: every add, change and import as the slot,
+// the General count and the built-in list row before and after it, so that undo and redo put the
+// General table and the lists back byte for byte. A reload starts a new history; a save keeps it
+// and only moves the mark of what the file holds.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "core/data/BuiltinGeneralLists.h"
+#include "core/editor/GeneralEditing.h"
+
+namespace tavlor {
+
+// One edit of one slot.
+struct TableEdit {
+  int Slot = -1;
+  GeneralEntry Before;
+  GeneralEntry After;
+  int CountBefore = 0;
+  int CountAfter = 0;
+  // Row 2307 + slot of the lists before and after; nothing where the lists had no such row (before
+  // an add, or lists that never got their built-in rows).
+  std::optional<ListRow> RowBefore;
+  std::optional<ListRow> RowAfter;
+};
+
+class EditHistory {
+ public:
+  // Runs `edit`, which writes slot `slot` (GeneralCount for an add) of the table and its list
+  // row, and records it when it succeeded and changed anything. Returns the edit's result.
+  EditResult Record(int slot, GeneralTable& table, BuiltinGeneralLists& lists,
+                    const std::function<EditResult()>& edit);
+
+  bool CanUndo() const { return applied_ > 0; }
+  bool CanRedo() const { return applied_ < edits_.size(); }
+  // Puts back the table and lists as they were before the last applied edit; returns its slot,
+  // or nothing when there is nothing to undo.
+  std::optional<int> Undo(GeneralTable& table, BuiltinGeneralLists& lists);
+  // Applies the next undone edit again; returns its slot, or nothing.
+  std::optional<int> Redo(GeneralTable& table, BuiltinGeneralLists& lists);
+
+  // The table now equals what the file holds (after a save).
+  void MarkSaved();
+  // Whether the table differs from the file as last loaded or saved. Undoing back to the saved
+  // state counts as no change.
+  bool HasUnsavedChanges() const { return !savedAt_ || *savedAt_ != applied_; }
+  // A new load: no edits, nothing unsaved.
+  void Clear();
+
+  std::size_t AppliedCount() const { return applied_; }
+  const std::vector<TableEdit>& Edits() const { return edits_; }
+
+ private:
+  std::vector<TableEdit> edits_;
+  std::size_t applied_ = 0;  // edits_[0 .. applied_ - 1] are in the table
+  // How many edits were applied when the file last matched the table; nothing when that state
+  // can no longer be reached (it was undone past and then replaced by a new edit).
+  std::optional<std::size_t> savedAt_ = 0;
+};
+
+}  // namespace tavlor
