@@ -4,6 +4,7 @@
 #include "core/app/PathSettings.h"
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/data/EditData.h"
+#include "core/data/FileStamp.h"
 #include "core/text/GbkJisConversion.h"
 #include "core/text/TextTables.h"
 #include "ui/app/FileErrorText.h"
@@ -32,9 +33,13 @@ std::filesystem::path EditDataFile(const ProgramContext& context) {
 bool LoadGeneralsReporting(ProgramContext& context) {
   const std::filesystem::path file = EditDataFile(context);
   LoadReport report;
+  // Stamped before reading: a write that lands during the load then shows as a change later,
+  // rather than going unnoticed.
+  FileStamp stamp;
   if (file.empty()) {
     report.Error = NoFileSet();
   } else {
+    stamp = StampOfFile(file);
     report = LoadEditData(file, context.Table);
   }
   if (report.Error) {
@@ -43,6 +48,8 @@ bool LoadGeneralsReporting(ProgramContext& context) {
                             ProgramTitle());
   } else {
     context.RowPicked = false;
+    context.History.Clear();
+    context.EditDataOnDisk.Know(stamp);
     if (report.TruncatedEntry) {
       CurrentPrompter().Warn(
           QStringLiteral("武将数据文件在一个武将的中途结束，只读取了前 %1 名完整的武将。\n文件：%2")
@@ -55,7 +62,7 @@ bool LoadGeneralsReporting(ProgramContext& context) {
   return !report.Error;
 }
 
-bool SaveGeneralsReporting(const ProgramContext& context) {
+bool SaveGeneralsReporting(ProgramContext& context) {
   const std::filesystem::path file = EditDataFile(context);
   const FileError error = file.empty() ? NoFileSet() : SaveEditData(file, context.Table);
   if (error.NewContentInPlace) {
@@ -71,7 +78,15 @@ bool SaveGeneralsReporting(const ProgramContext& context) {
                             ProgramTitle());
     return false;
   }
+  context.History.MarkSaved();
+  // The file now holds exactly the table's bytes.
+  context.EditDataOnDisk.Know(StampOfBytes(SerializeEditData(context.Table)));
   return true;
+}
+
+bool EditDataChangedOnDisk(const ProgramContext& context) {
+  const std::filesystem::path file = EditDataFile(context);
+  return !file.empty() && context.EditDataOnDisk.ChangedOnDisk(file);
 }
 
 }  // namespace tavlor

@@ -12,14 +12,18 @@ struct ProgramContext;
 // path when no file is set.
 std::filesystem::path EditDataFile(const ProgramContext& context);
 
-// Loads the edit-data file into the General table and refreshes the built-in general lists.
-// A file that cannot be read shows what, which path and why; the table then stays as it was.
-// Returns whether the file was read.
+// Loads the edit-data file into the General table and refreshes the built-in general lists; a
+// new edit history starts and the file's content is remembered. A file that cannot be read shows
+// what, which path and why; the table and its history then stay as they were. Returns whether the
+// file was read.
 bool LoadGeneralsReporting(ProgramContext& context);
 
-// Writes the General table to the edit-data file (no question asked here). A failure shows what,
-// which path and why, and leaves both the table and the file as they were. Returns whether the
-// file was written.
-bool SaveGeneralsReporting(const ProgramContext& context);
+// Writes the General table to the edit-data file (no question asked here) and marks the history
+// saved. A failure shows what, which path and why, and leaves the table, its history and the file
+// as they were. Returns whether the file was written.
+bool SaveGeneralsReporting(ProgramContext& context);
+
+// Whether another program wrote the edit-data file since this program last read or wrote it.
+bool EditDataChangedOnDisk(const ProgramContext& context);
 
 }  // namespace tavlor

@@ -1,11 +1,14 @@
 // The program's shared state for one run: where it lives, where the game is, the General table,
-// the editor state and the slot last picked in the grid.
+// its edit history and what the edit-data file held, the editor state and the slot last picked
+// in the grid.
 #pragma once
 
 #include <filesystem>
 
 #include "core/app/PathSettings.h"
+#include "core/data/FileStamp.h"
 #include "core/data/GeneralTable.h"
+#include "core/editor/EditHistory.h"
 #include "core/editor/EditorState.h"
 
 namespace tavlor {
@@ -15,6 +18,8 @@ struct ProgramContext {
   std::filesystem::path SettingsFolder;  // where Set.ini is read when not the program folder
   PathSettings Paths;
   GeneralTable Table;
+  EditHistory History;             // the edits since the last load; knows what is unsaved
+  DiskChangeWatch EditDataOnDisk;  // what the edit-data file held when last read or written
   EditorState State;
   int SelectedSlot = 0;    // row - 1 of the last grid pick; 0 before the first pick
   bool RowPicked = false;  // whether a grid row was picked since the last load

@@ -121,6 +121,8 @@ void RunStartup(ProgramContext& context, Form1& form1, Form2& form2, QWidget* sp
   LoadGenerals(context);
   form2.SetFlexRows(context.Table.GeneralCount + 1);
   form2.ResetMflx();
+  form2.UpdateEditState();
+  form2.WatchEditDataFile();
   ConnectEditorActions(context, form1, form2);
   QObject::connect(&form2, &Form2::helpRequested, &form2, [&context, &form2] { ShowForm7(context, &form2); });
   ConnectPortraitBrowser(context, form1);

@@ -1,10 +1,10 @@
 // The program: the splash first, then the editor and the list window after the start-up sequence.
-// Closing either main window, or the list window's exit item, ends the program without saving.
+// Closing either main window, or the list window's exit item, ends the program; with unsaved
+// changes the windows ask first.
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTableWidget>
@@ -55,18 +55,6 @@ class ConsolePrompter final : public tavlor::Prompter {
  private:
   static void Print(const char* kind, const QString& text, const QString& title) {
     std::fprintf(stderr, "[%s] %s: %s\n", kind, qUtf8Printable(title), qUtf8Printable(text));
-  }
-};
-
-// Ends the program when the watched window is closed.
-class QuitOnClose final : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Close) QCoreApplication::quit();
-    return QObject::eventFilter(watched, event);
   }
 };
 
@@ -142,13 +130,12 @@ int main(int argc, char* argv[]) {
   }
   std::unique_ptr<tavlor::Form1> form1;
   std::unique_ptr<tavlor::Form2> form2;
-  QuitOnClose quitOnClose;
 
   QObject::connect(&splash, &tavlor::Form5::finished, &application, [&] {
     if (!form1) {
       form1 = std::make_unique<tavlor::Form1>(context);
       form2 = std::make_unique<tavlor::Form2>(context);
-      form1->installEventFilter(&quitOnClose);
+      QObject::connect(form1.get(), &tavlor::Form1::exitRequested, &application, &QCoreApplication::quit);
       QObject::connect(form2.get(), &tavlor::Form2::exitRequested, &application, &QCoreApplication::quit);
       tavlor::RunStartup(context, *form1, *form2, &splash);
     }

@@ -1,5 +1,5 @@
 // The grid pick, "change" and "add": the core does the work, this file moves values between the
-// windows and the shared state.
+// windows and the shared state, and every edit goes into the edit history.
 #include "ui/editor/EditorActions.h"
 
 #include <QLineEdit>
@@ -21,6 +21,8 @@
 #include "ui/app/TextCodec.h"
 #include "ui/editor/Form1.h"
 #include "ui/editor/Form2.h"
+#include "ui/editor/HistoryActions.h"
+#include "ui/editor/SharingActions.h"
 #include "ui/portraits/FaceDrawing.h"
 
 namespace tavlor {
@@ -104,24 +106,34 @@ void ChangePickedGeneral(ProgramContext& context, Form1& form1, Form2& form2) {
     return;
   const std::optional<int> picked =
       context.RowPicked ? std::optional<int>(context.SelectedSlot) : std::nullopt;
-  const EditResult result = ChangeGeneral(form1.CollectValues(), context.State, picked, context.Table,
-                                          SharedBuiltinGeneralLists(), SharedTextTables(), IsSimplified());
+  const EditorValues values = form1.CollectValues();
+  const EditResult result =
+      context.History.Record(picked.value_or(-1), context.Table, SharedBuiltinGeneralLists(), [&] {
+        return ChangeGeneral(values, context.State, picked, context.Table, SharedBuiltinGeneralLists(),
+                             SharedTextTables(), IsSimplified());
+      });
   if (!result.Succeeded()) {
     ShowRefusal(result);
     return;
   }
   form2.ResetMflx();
+  form2.UpdateEditState();
 }
 
 void AddNewGeneral(ProgramContext& context, Form1& form1, Form2& form2) {
   if (!CurrentPrompter().AskYesNo(QStringLiteral("你确定要保存此新武将数据吗？"), kPromptTitle)) return;
-  const EditResult result = AddGeneral(form1.CollectValues(), context.State, context.Table,
-                                       SharedBuiltinGeneralLists(), SharedTextTables(), IsSimplified());
+  const EditorValues values = form1.CollectValues();
+  const EditResult result =
+      context.History.Record(context.Table.GeneralCount, context.Table, SharedBuiltinGeneralLists(), [&] {
+        return AddGeneral(values, context.State, context.Table, SharedBuiltinGeneralLists(),
+                          SharedTextTables(), IsSimplified());
+      });
   if (!result.Succeeded()) {
     ShowRefusal(result);
     return;
   }
   form2.ResetMflx();
+  form2.UpdateEditState();
 }
 
 void ConnectEditorActions(ProgramContext& context, Form1& form1, Form2& form2) {
@@ -131,6 +143,10 @@ void ConnectEditorActions(ProgramContext& context, Form1& form1, Form2& form2) {
                    [&context, &form1, &form2] { ChangePickedGeneral(context, form1, form2); });
   QObject::connect(&form1, &Form1::addRequested, &form2,
                    [&context, &form1, &form2] { AddNewGeneral(context, form1, form2); });
+  ConnectHistoryActions(context, form1, form2);
+  ConnectSharingActions(context, form1, form2);
+  // Quitting or closing the editor with unsaved changes asks the list window's question.
+  form1.SetUnsavedChangesGuard([&form2] { return form2.SettleUnsavedChanges(); });
 }
 
 }  // namespace tavlor

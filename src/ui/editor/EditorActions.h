@@ -22,7 +22,8 @@ void ChangePickedGeneral(ProgramContext& context, Form1& form1, Form2& form2);
 // refills the grid. A refusal (a full table, ...) is shown and changes nothing.
 void AddNewGeneral(ProgramContext& context, Form1& form1, Form2& form2);
 
-// Connects the list window's pick and the editor's change and add buttons to the above.
+// Connects the list window's pick and the editor's change and add buttons to the above, and the
+// undo, redo, export and import items and the unsaved-change guard of quitting the editor.
 void ConnectEditorActions(ProgramContext& context, Form1& form1, Form2& form2);
 
 }  // namespace tavlor

@@ -2,6 +2,7 @@
 #include "ui/editor/Form1.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -155,6 +156,19 @@ void Form1::ConnectButtons() {
 
 const QPixmap& Form1::ImageOf(ImageListId list, int number) const {
   return EditorImageList(list).Image(number);
+}
+
+void Form1::SetUnsavedChangesGuard(std::function<bool()> guard) {
+  unsavedChangesGuard_ = std::move(guard);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  if (unsavedChangesGuard_ && context_.History.HasUnsavedChanges() && !unsavedChangesGuard_()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  emit exitRequested();
 }
 
 void Form1::SetDockedWindow(QWidget* listWindow, QCheckBox* autoFollow) {

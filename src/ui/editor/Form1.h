@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "core/editor/EditorState.h"
@@ -101,6 +102,9 @@ class Form1 : public QWidget {
 
   // The list window docked at the editor's left while `autoFollow` is checked (Timer3).
   void SetDockedWindow(QWidget* listWindow, QCheckBox* autoFollow);
+  // Asked before the quit button or closing the window ends the program with unsaved changes:
+  // true lets it end (the changes were saved or discarded).
+  void SetUnsavedChangesGuard(std::function<bool()> guard);
 
   // The voice panel's target height in pixels (its height once the slide has finished).
   int VoicePanelTargetHeight() const { return voicePanelTarget_; }
@@ -111,6 +115,7 @@ class Form1 : public QWidget {
  signals:
   void changeRequested();  // Pic_YN(0) released
   void addRequested();     // Pic_YN(1) released
+  void exitRequested();    // the window was closed: the program ends, without saving
   // The change buttons and the face button: the pickers connect here.
   void abilityPickerRequested();           // Pic_Chang_LL(0)
   void linkPickerRequested(int linkSlot);  // Pic_Chang_LL(3..6); CurLinkSlot is set first
@@ -119,6 +124,7 @@ class Form1 : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -157,6 +163,7 @@ class Form1 : public QWidget {
   bool applyingValues_ = false;  // line-change handling is quiet while values are applied
   QPointer<QWidget> dockedWindow_;
   QPointer<QCheckBox> autoFollow_;
+  std::function<bool()> unsavedChangesGuard_;
 };
 
 }  // namespace tavlor

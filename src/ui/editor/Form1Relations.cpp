@@ -110,6 +110,11 @@ void Form1::OnChangeButton(int index) {
 }
 
 void Form1::OnQuit() {
+  // With unsaved changes the save / discard / cancel question is the one question asked.
+  if (unsavedChangesGuard_ && context_.History.HasUnsavedChanges()) {
+    if (unsavedChangesGuard_()) QCoreApplication::exit(0);
+    return;
+  }
   if (CurrentPrompter().AskYesNo(QStringLiteral("你确定要退出编辑器吗？"), QStringLiteral("提示"))) {
     QCoreApplication::exit(0);
   }

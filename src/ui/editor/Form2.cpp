@@ -3,9 +3,12 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -13,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "core/editor/GridRows.h"
+#include "core/lang/EditSafetyTexts.h"
 #include "core/lang/LanguageState.h"
 #include "core/text/TextTables.h"
 #include "ui/app/EditDataActions.h"
@@ -50,7 +54,8 @@ int GridWidthPixels() {
 
 Form2::Form2(ProgramContext& context, QWidget* parent) : QMainWindow(parent), context_(context) {
   setObjectName(QStringLiteral("Form2"));
-  setWindowTitle(QStringLiteral("TavlorV1.2"));
+  // Shared-general files dropped on the list are imported as new generals.
+  setAcceptDrops(true);
   BuildGrid();
   BuildButtons();
   BuildMenus();
@@ -78,6 +83,7 @@ Form2::Form2(ProgramContext& context, QWidget* parent) : QMainWindow(parent), co
   // The grid starts with its headings only; start-up fills it after loading.
   SetFlx();
   ResetMflx();
+  UpdateEditState();
 
   QPointer<Form2> guard(this);
   SharedLanguageState().OnChange([guard](bool) {
@@ -127,9 +133,12 @@ void Form2::BuildButtons() {
 void Form2::BuildMenus() {
   M_system = menuBar()->addMenu(QStringLiteral("系统"));
   M_system->setObjectName(QStringLiteral("M_system"));
+  BuildEditMenuItems();
   M_Exit = M_system->addAction(QStringLiteral("退   出"));
   M_Exit->setObjectName(QStringLiteral("M_Exit"));
-  connect(M_Exit, &QAction::triggered, this, &Form2::exitRequested);
+  connect(M_Exit, &QAction::triggered, this, [this] {
+    if (SettleUnsavedChanges()) emit exitRequested();
+  });
 
   M_MSG = menuBar()->addMenu(QStringLiteral("语言"));
   M_MSG->setObjectName(QStringLiteral("M_MSG"));
@@ -148,6 +157,48 @@ void Form2::BuildMenus() {
   M_about->setObjectName(QStringLiteral("M_about"));
   connect(M_about, &QAction::triggered, this,
           [] { CurrentPrompter().Inform(AboutText(), QStringLiteral("帮助")); });
+}
+
+void Form2::BuildEditMenuItems() {
+  const auto addItem = [this](const char* name, std::string_view caption) {
+    QAction* item = M_system->addAction(QString());
+    item->setObjectName(QString::fromLatin1(name));
+    editMenuCaptions_.emplace_back(item, caption);
+    return item;
+  };
+  M_Undo = addItem("M_Undo", texts::MenuUndo);
+  M_Undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  M_Redo = addItem("M_Redo", texts::MenuRedo);
+  M_Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  M_system->addSeparator();
+  M_Export = addItem("M_Export", texts::MenuExportGeneral);
+  M_Import = addItem("M_Import", texts::MenuImportGeneral);
+  M_ImportOver = addItem("M_ImportOver", texts::MenuImportOverGeneral);
+  M_system->addSeparator();
+  ApplyEditMenuCaptions();
+  connect(M_Undo, &QAction::triggered, this, &Form2::undoRequested);
+  connect(M_Redo, &QAction::triggered, this, &Form2::redoRequested);
+  connect(M_Export, &QAction::triggered, this, &Form2::exportRequested);
+  connect(M_Import, &QAction::triggered, this, [this] { emit importRequested(false, QString()); });
+  connect(M_ImportOver, &QAction::triggered, this, [this] { emit importRequested(true, QString()); });
+}
+
+// The items' GBK originals in the language now in force.
+void Form2::ApplyEditMenuCaptions() {
+  for (const auto& [item, caption] : editMenuCaptions_) item->setText(Caption(caption));
+}
+
+void Form2::UpdateEditState() {
+  setWindowTitle(context_.History.HasUnsavedChanges() ? QStringLiteral("TavlorV1.2 *")
+                                                      : QStringLiteral("TavlorV1.2"));
+  M_Undo->setEnabled(context_.History.CanUndo());
+  M_Redo->setEnabled(context_.History.CanRedo());
+}
+
+void Form2::SelectGridRow(int row) {
+  if (row < 1 || row >= FlexRows()) return;
+  MFLX->selectRow(row - 1);
+  MFLX->scrollToItem(MFLX->item(row - 1, 2));
 }
 
 void Form2::WriteCell(int column, int row, int widthTwips, const QString& text, int32_t colour) {
@@ -224,15 +275,13 @@ int32_t Form2::CellColour(int column, int row) const {
 void Form2::SaveAllGenerals() {
   if (!CurrentPrompter().AskYesNo(QStringLiteral("你确定要保存所有数据吗？"), QStringLiteral("保存数据")))
     return;
-  if (!SaveGeneralsReporting(context_)) return;
+  if (!WriteGenerals()) return;
   CurrentPrompter().Inform(QStringLiteral("写入完成！"), QStringLiteral("完成提示！"));
 }
 
 void Form2::ReloadGenerals() {
-  ClearGrid();
-  SetFlx();
-  LoadGeneralsReporting(context_);
-  ResetMflx();
+  if (!SettleUnsavedChanges()) return;
+  ReloadFromFile();
 }
 
 void Form2::PickRow(int row) {
@@ -243,11 +292,32 @@ void Form2::PickRow(int row) {
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
+  if (!SettleUnsavedChanges()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   emit exitRequested();
 }
 
+void Form2::dragEnterEvent(QDragEnterEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) {
+      event->acceptProposedAction();
+      return;
+    }
+  }
+}
+
+void Form2::dropEvent(QDropEvent* event) {
+  event->acceptProposedAction();
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) emit importRequested(false, url.toLocalFile());
+  }
+}
+
 void Form2::OnLanguageChanged() {
+  ApplyEditMenuCaptions();
   SetFlx();
   ResetMflx();
 }

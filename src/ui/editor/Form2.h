@@ -1,16 +1,22 @@
 // Form2, the list window: the grid of registered generals, the reload and save buttons, the
-// auto-follow check box and the program's menus.
+// auto-follow check box and the program's menus; it guards unsaved changes and watches the
+// edit-data file for other programs' writes.
 #pragma once
 
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QCheckBox;
+class QFileSystemWatcher;
 class QMenu;
 class QPushButton;
 class QTableWidget;
+class QTimer;
 
 namespace tavlor {
 
@@ -29,6 +35,11 @@ class Form2 : public QMainWindow {
   QPushButton* Command2 = nullptr;  // 重新读取
   QCheckBox* CKAuto = nullptr;      // 自动跟随, checked at start
   QMenu* M_system = nullptr;
+  QAction* M_Undo = nullptr;        // Ctrl+Z: the last add, change or import
+  QAction* M_Redo = nullptr;        // Ctrl+Y (and Ctrl+Shift+Z)
+  QAction* M_Export = nullptr;      // the picked general to a shared-general file
+  QAction* M_Import = nullptr;      // a shared-general file as a new general
+  QAction* M_ImportOver = nullptr;  // a shared-general file over the picked general
   QAction* M_Exit = nullptr;
   QMenu* M_MSG = nullptr;
   QAction* M_GB = nullptr;
@@ -55,8 +66,26 @@ class Form2 : public QMainWindow {
 
   // Command1: asks, writes the whole table to the edit-data file and reports.
   void SaveAllGenerals();
-  // Command2: reloads the edit-data file without asking; unsaved changes are dropped.
+  // Command2: with unsaved changes asks save / discard / cancel first, then reloads the file.
   void ReloadGenerals();
+  // Reads the edit-data file again without asking (unsaved changes are dropped) and refills the
+  // grid.
+  void ReloadFromFile();
+  // Writes the table without the confirmation, but when another program changed the file since
+  // it was read, asks reload / overwrite / cancel first. Returns whether the file now holds the
+  // table.
+  bool WriteGenerals();
+  // Before quitting, reloading or closing: with unsaved changes asks once save / discard /
+  // cancel. Returns whether the program may go on (nothing unsaved, saved, or discarded).
+  bool SettleUnsavedChanges();
+  // The title's unsaved mark ("TavlorV1.2 *") and the undo and redo items follow the history.
+  void UpdateEditState();
+  // Marks grid row `row` (1 and up) as the selected one, without a pick.
+  void SelectGridRow(int row);
+  // Watches the edit-data file (and its folder, which sees a replacement) for other programs'
+  // writes; called after every load and save. A change is checked after a short quiet time, so
+  // one write is one notice, and it is told once until the file is read or written again.
+  void WatchEditDataFile();
   // A click on grid row `row` (1 and up): sets SelectedSlot and announces the pick.
   void PickRow(int row);
 
@@ -67,17 +96,31 @@ class Form2 : public QMainWindow {
   void exitRequested();
   // M_MkWJ: the step-by-step help.
   void helpRequested();
+  void undoRequested();
+  void redoRequested();
+  void exportRequested();
+  // A shared-general file to import, as a new general or over the picked one; an empty file name
+  // asks the player for one.
+  void importRequested(bool overPicked, const QString& file);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildGrid();
   void BuildButtons();
   void BuildMenus();
+  void BuildEditMenuItems();
+  void ApplyEditMenuCaptions();
   void OnLanguageChanged();
+  void OnEditDataTouched();
 
   ProgramContext& context_;
+  std::vector<std::pair<QAction*, std::string_view>> editMenuCaptions_;  // GBK originals
+  QFileSystemWatcher* editDataWatcher_ = nullptr;
+  QTimer* watchQuietTime_ = nullptr;
 };
 
 }  // namespace tavlor
