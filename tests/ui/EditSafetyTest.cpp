@@ -295,6 +295,22 @@ class EditSafetyTest : public QObject {
     QVERIFY2(prompter.Messages().isEmpty(), qPrintable(Messages(prompter)));
   }
 
+  void theFileAsLoadedIsKeptAsTheBackupThroughTwoSaves() {
+    TestPrompter prompter;
+    Program program;
+    const auto backup = program.Folder.Game() / "EDATA000.13S.bak";
+    program.ChangeFamilyName(prompter, 1, QStringLiteral("太郎"));
+    prompter.AnswerNext(true);
+    program.List->Command1->click();
+    QCOMPARE(ReadFileBytes(backup), program.Loaded);
+    program.Add(prompter);
+    prompter.AnswerNext(true);
+    program.List->Command1->click();
+    QCOMPARE(program.File(), program.TableBytes());
+    QCOMPARE(ReadFileBytes(backup), program.Loaded);
+    QVERIFY2(prompter.CountOf(Kind::Error) == 0, qPrintable(Messages(prompter)));
+  }
+
   void aGeneralIsSharedByMenuAndByDrop() {
     TestPrompter prompter;
     Program program;

@@ -5,6 +5,7 @@
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/data/EditData.h"
 #include "core/data/FileStamp.h"
+#include "core/data/OriginalBackup.h"
 #include "core/text/GbkJisConversion.h"
 #include "core/text/TextTables.h"
 #include "ui/app/FileErrorText.h"
@@ -33,13 +34,15 @@ std::filesystem::path EditDataFile(const ProgramContext& context) {
 bool LoadGeneralsReporting(ProgramContext& context) {
   const std::filesystem::path file = EditDataFile(context);
   LoadReport report;
-  // Stamped before reading: a write that lands during the load then shows as a change later,
-  // rather than going unnoticed.
+  // Stamped (and kept) before reading: a write that lands during the load then shows as a change
+  // later, rather than going unnoticed.
   FileStamp stamp;
+  std::optional<std::string> bytes;
   if (file.empty()) {
     report.Error = NoFileSet();
   } else {
-    stamp = StampOfFile(file);
+    bytes = ReadFileToKeep(file);
+    stamp = bytes ? StampOfBytes(*bytes) : StampOfFile(file);
     report = LoadEditData(file, context.Table);
   }
   if (report.Error) {
@@ -50,6 +53,7 @@ bool LoadGeneralsReporting(ProgramContext& context) {
     context.RowPicked = false;
     context.History.Clear();
     context.EditDataOnDisk.Know(stamp);
+    context.Original.Loaded(bytes ? std::optional<std::string_view>(*bytes) : std::nullopt);
     if (report.TruncatedEntry) {
       CurrentPrompter().Warn(
           QStringLiteral("武将数据文件在一个武将的中途结束，只读取了前 %1 名完整的武将。\n文件：%2")
@@ -64,20 +68,22 @@ bool LoadGeneralsReporting(ProgramContext& context) {
 
 bool SaveGeneralsReporting(ProgramContext& context) {
   const std::filesystem::path file = EditDataFile(context);
-  const FileError error = file.empty() ? NoFileSet() : SaveEditData(file, context.Table);
-  if (error.NewContentInPlace) {
-    // The file already holds the new data; only its arrival on the disk is unconfirmed.
-    CurrentPrompter().Warn(DescribeFileProblem(QStringLiteral("数据已写入，但未能确认已保存到磁盘！"), error,
-                                               QStringLiteral("请不要立即关机；再保存一次可以确认。")),
-                           ProgramTitle());
-    return true;
-  }
-  if (error) {
+  // The first save of the run keeps the file as the run first read it; later saves keep that.
+  const FileError error =
+      file.empty() ? NoFileSet() : SaveEditData(file, context.Table, context.Original.PolicyForNextSave());
+  if (error && !error.NewContentInPlace) {
     CurrentPrompter().Error(DescribeFileProblem(QStringLiteral("保存数据失败！"), error,
                                                 QStringLiteral("原文件未被改动，武将列表仍保留在程序中。")),
                             ProgramTitle());
     return false;
   }
+  if (error.NewContentInPlace) {
+    // The file already holds the new data; only its arrival on the disk is unconfirmed.
+    CurrentPrompter().Warn(DescribeFileProblem(QStringLiteral("数据已写入，但未能确认已保存到磁盘！"), error,
+                                               QStringLiteral("请不要立即关机；再保存一次可以确认。")),
+                           ProgramTitle());
+  }
+  context.Original.Saved();
   context.History.MarkSaved();
   // The file now holds exactly the table's bytes.
   context.EditDataOnDisk.Know(StampOfBytes(SerializeEditData(context.Table)));

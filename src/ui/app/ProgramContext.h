@@ -8,6 +8,7 @@
 #include "core/app/PathSettings.h"
 #include "core/data/FileStamp.h"
 #include "core/data/GeneralTable.h"
+#include "core/data/OriginalBackup.h"
 #include "core/editor/EditHistory.h"
 #include "core/editor/EditorState.h"
 
@@ -20,6 +21,7 @@ struct ProgramContext {
   GeneralTable Table;
   EditHistory History;             // the edits since the last load; knows what is unsaved
   DiskChangeWatch EditDataOnDisk;  // what the edit-data file held when last read or written
+  OriginalFileKeeper Original;     // the file as this run first read it: the first save's backup
   EditorState State;
   int SelectedSlot = 0;    // row - 1 of the last grid pick; 0 before the first pick
   bool RowPicked = false;  // whether a grid row was picked since the last load
