@@ -5,40 +5,16 @@
 #include <optional>
 
 #include "core/app/PlatformFolders.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ScopedEnvironment;
 using testing::TempFolder;
 using testing::WriteFileBytes;
-
-// Sets environment variables for one test and restores them afterwards.
-class ScopedEnvironment {
- public:
-  ~ScopedEnvironment() {
-    for (const auto& [name, value] : saved_) {
-      if (value) {
-        ::setenv(name.c_str(), value->c_str(), 1);
-      } else {
-        ::unsetenv(name.c_str());
-      }
-    }
-  }
-  void Set(const std::string& name, const std::optional<std::string>& value) {
-    const char* old = std::getenv(name.c_str());
-    saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-    if (value) {
-      ::setenv(name.c_str(), value->c_str(), 1);
-    } else {
-      ::unsetenv(name.c_str());
-    }
-  }
-
- private:
-  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-};
 
 class PlatformFoldersTest : public ::testing::Test {
  protected:

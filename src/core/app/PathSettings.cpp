@@ -6,14 +6,13 @@
 #include <system_error>
 #include <vector>
 
+#include "core/app/GameInstallSearch.h"
 #include "core/app/PlatformFolders.h"
 
 namespace tavlor {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr const char* kInstallKey = "Software\\KOEI\\Nobunaga13\\Install";
-constexpr const char* kInstallValue = "InstallInfo";
 #ifdef _WIN32
 constexpr const char* kEditDataTail = "\\KOEI\\Nobunaga13\\EDIT\\SETDATA\\EDATA000.13S";
 #else
@@ -52,7 +51,8 @@ std::optional<std::string> FindIgnoringCase(const fs::path& folder, const std::s
 
 }  // namespace
 
-PathSettings ResolvePaths(const fs::path& programFolder, const MessageReporter& report) {
+PathSettings ResolvePaths(const fs::path& programFolder, const MessageReporter& report,
+                          GameInstallSearch* searched) {
   PathSettings paths;
   const fs::path settingsFile = ResolveGameFile((programFolder / "Set.ini").string());
   const std::string settingsPath = settingsFile.string();
@@ -62,11 +62,12 @@ PathSettings ResolvePaths(const fs::path& programFolder, const MessageReporter& 
 
   const double mode = LeadingNumber(lookup("AUTOREADPATH"));
   if (mode == 1) {
-    paths.GamePath = Trimmed(GetRegString(RegistryRoot::CurrentUser, kInstallKey, kInstallValue));
-    // The registry holds a Windows path; under Wine it is found through the prefix's drives.
-    paths.GamePath = MapWindowsPathToPrefix(paths.GamePath);
+    // Under Wine the registry's Windows path comes back mapped through its prefix's drives.
+    GameInstallSearch search = FindGameInstall();
+    paths.GamePath = search.GamePath;
     paths.EditKaoPath = paths.GamePath;
-    paths.CustomizeFile = Trimmed(GetMyDocPath()) + kEditDataTail;
+    paths.CustomizeFile = Trimmed(search.DocumentsFolder) + kEditDataTail;
+    if (searched != nullptr) *searched = std::move(search);
   } else if (mode == 0) {
     paths.GamePath = lookup("GAMEPATH");
     paths.CustomizeFile = lookup("CUSTOMIZEFILE");

@@ -21,9 +21,13 @@ struct PathSettings {
   std::string EditKaoSPath;
 };
 
+struct GameInstallSearch;
+
 // Reads Set.ini in the program folder (AUTOREADPATH 1: registry + Documents, 0: the three keys,
-// anything else: empty paths) and builds the archive paths. Messages go to `report`.
-PathSettings ResolvePaths(const std::filesystem::path& programFolder, const MessageReporter& report);
+// anything else: empty paths) and builds the archive paths. Messages go to `report`. In automatic
+// mode the search for the game is kept in `searched` when one is given.
+PathSettings ResolvePaths(const std::filesystem::path& programFolder, const MessageReporter& report,
+                          GameInstallSearch* searched = nullptr);
 
 // The shared path settings of this run.
 PathSettings& SharedPathSettings();

@@ -38,15 +38,6 @@ std::string EnvironmentValue(const char* name) {
 }
 
 #ifndef _WIN32
-fs::path HomeFolder() {
-  std::string home = EnvironmentValue("HOME");
-  if (home.empty()) {
-    if (const passwd* user = ::getpwuid(::getuid()); user != nullptr && user->pw_dir != nullptr)
-      home = user->pw_dir;
-  }
-  return home;
-}
-
 std::string UserName() {
   std::string name = EnvironmentValue("USER");
   if (name.empty()) {
@@ -236,25 +227,61 @@ std::string MapWindowsPathToPrefix(const std::string& windowsPath) {
   return windowsPath;
 }
 
+std::string GetRegStringInPrefix(const fs::path&, RegistryRoot, const std::string&, const std::string&) {
+  return {};
+}
+
+std::string DocumentsFolderOfPrefix(const fs::path&) {
+  return {};
+}
+
+std::string MapWindowsPathIntoPrefix(const std::string& windowsPath, const fs::path&) {
+  return windowsPath;
+}
+
+fs::path HomeFolder() {
+  return {};
+}
+
 #else
 
+fs::path HomeFolder() {
+  std::string home = EnvironmentValue("HOME");
+  if (home.empty()) {
+    if (const passwd* user = ::getpwuid(::getuid()); user != nullptr && user->pw_dir != nullptr)
+      home = user->pw_dir;
+  }
+  return home;
+}
+
 std::string GetRegString(RegistryRoot root, const std::string& keyPath, const std::string& valueName) {
+  return GetRegStringInPrefix(WinePrefix(), root, keyPath, valueName);
+}
+
+std::string GetRegStringInPrefix(const fs::path& prefix, RegistryRoot root, const std::string& keyPath,
+                                 const std::string& valueName) {
   if (keyPath.empty()) return {};
-  const fs::path regFile = WinePrefix() / (root == RegistryRoot::CurrentUser ? "user.reg" : "system.reg");
+  const fs::path regFile = prefix / (root == RegistryRoot::CurrentUser ? "user.reg" : "system.reg");
   return FindRegistryString(regFile, keyPath, valueName.empty() ? "@" : valueName);
 }
 
-std::string GetMyDocPath() {
-  const fs::path home = HomeFolder();
+std::string DocumentsFolderOfPrefix(const fs::path& prefix) {
   std::error_code code;
-  const fs::path users = WinePrefix() / "drive_c" / "users";
-  const std::string user = UserName();
-  if (!user.empty()) {
+  const fs::path users = prefix / "drive_c" / "users";
+  // Wine names the prefix's user after the Linux user; Proton always calls it steamuser.
+  for (const std::string& user : {UserName(), std::string("steamuser")}) {
+    if (user.empty()) continue;
     for (const char* name : {"Documents", "My Documents"}) {
       const fs::path candidate = users / user / name;
       if (fs::is_directory(candidate, code)) return WithoutTrailingSeparator(candidate.string());
     }
   }
+  return {};
+}
+
+std::string GetMyDocPath() {
+  if (std::string documents = DocumentsFolderOfPrefix(WinePrefix()); !documents.empty()) return documents;
+  const fs::path home = HomeFolder();
   if (const auto xdg = XdgDocumentsFolder(home)) return WithoutTrailingSeparator(xdg->string());
   return WithoutTrailingSeparator((home / "Documents").string());
 }
@@ -266,6 +293,10 @@ fs::path WinePrefix() {
 }
 
 std::string MapWindowsPathToPrefix(const std::string& windowsPath) {
+  return MapWindowsPathIntoPrefix(windowsPath, WinePrefix());
+}
+
+std::string MapWindowsPathIntoPrefix(const std::string& windowsPath, const fs::path& prefix) {
   const bool hasDrive =
       windowsPath.size() >= 2 && windowsPath[1] == ':' &&
       ((windowsPath[0] >= 'A' && windowsPath[0] <= 'Z') || (windowsPath[0] >= 'a' && windowsPath[0] <= 'z'));
@@ -275,7 +306,7 @@ std::string MapWindowsPathToPrefix(const std::string& windowsPath) {
     if (c == '\\') c = '/';
   if (!rest.empty() && rest.front() != '/') rest.insert(rest.begin(), '/');
   const std::string drive{LowerAscii(windowsPath[0]), ':'};
-  return (WinePrefix() / "dosdevices" / drive).string() + rest;
+  return (prefix / "dosdevices" / drive).string() + rest;
 }
 
 #endif

@@ -24,4 +24,16 @@ std::filesystem::path WinePrefix();
 // dosdevices ("<prefix>/dosdevices/c:/Games/N13/"); other text is returned unchanged.
 std::string MapWindowsPathToPrefix(const std::string& windowsPath);
 
+// The same three on a given Wine prefix (Linux; on Windows they give nothing).
+// GetRegString of that prefix's user.reg (system.reg for the machine root).
+std::string GetRegStringInPrefix(const std::filesystem::path& prefix, RegistryRoot root,
+                                 const std::string& keyPath, const std::string& valueName);
+// The prefix user's Documents folder: users/$USER, then users/steamuser (Proton's user), each
+// with "Documents" or "My Documents"; empty text when there is none.
+std::string DocumentsFolderOfPrefix(const std::filesystem::path& prefix);
+std::string MapWindowsPathIntoPrefix(const std::string& windowsPath, const std::filesystem::path& prefix);
+
+// The user's home folder ($HOME, else the password entry); empty on Windows.
+std::filesystem::path HomeFolder();
+
 }  // namespace tavlor
