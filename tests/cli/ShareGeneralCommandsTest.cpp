@@ -8,6 +8,7 @@
 #include "core/data/SharedGeneral.h"
 #include "support/CliRunner.h"
 #include "support/RandomTable.h"
+#include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
@@ -34,7 +35,7 @@ class ShareGeneralCommandsTest : public ::testing::Test {
       entry.Links.DislikedNo = 2305;
       entry.Appendix.GeneralNo = kRegisteredGeneralBase + slot;
     }
-    LoadBlankSlot(testing::ProgramFolder() / "Bk.N13", *table);
+    LoadBlankSlot(testing::ShippedFile("Bk.N13"), *table);
     return table;
   }
   static std::string Path(const std::filesystem::path& path) { return Quoted(path.string()); }
