@@ -7,13 +7,13 @@
 #include <memory>
 
 #include "cli/CliCommand.h"
-#include "core/app/Settings.h"
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/data/EditData.h"
 #include "core/editor/GeneralEditing.h"
 #include "core/editor/LifespanLine.h"
 #include "core/editor/StoredText.h"
 #include "core/lang/InterfaceTexts.h"
+#include "core/text/PlainTextRules.h"
 #include "core/text/TextTables.h"
 #include "ui/app/TextCodec.h"
 

@@ -125,10 +125,6 @@ TEST(TextFitting, PadCutAndTrimWorkOnBytes) {
   EXPECT_EQ(CutToBytes(text, 5), text);
   EXPECT_EQ(CutToBytes(text, 50), text);
   EXPECT_EQ(CutToBytes("AB\xb3", 3), "AB\xb3");  // a lone lead byte at the end is one byte
-
-  EXPECT_EQ(TrimBlanks("  a b  "), "a b");
-  EXPECT_EQ(TrimBlanks("   "), "");
-  EXPECT_EQ(TrimBlanks(std::string_view("\0a", 2)), std::string_view("\0a", 2));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "core/lang/HelpIni.h"
 #include "core/lang/HelpPaging.h"
 #include "core/portraits/FaceArchive.h"
-#include "core/text/GbkJisConversion.h"
+#include "core/text/PlainTextRules.h"
 #include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 

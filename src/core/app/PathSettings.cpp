@@ -8,6 +8,7 @@
 
 #include "core/app/GameInstallSearch.h"
 #include "core/app/PlatformFolders.h"
+#include "core/text/PlainTextRules.h"
 
 namespace tavlor {
 namespace fs = std::filesystem;

@@ -1,14 +1,12 @@
-// Set.ini lookups and the leading-number rule used to read numbers typed or stored as text.
+// Set.ini lookups.
 #include "core/app/Settings.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <fstream>
-#include <limits>
 
 #include "core/lang/InterfaceTexts.h"
 #include "core/text/AsciiCase.h"
+#include "core/text/PlainTextRules.h"
 
 namespace tavlor {
 namespace {
@@ -16,12 +14,6 @@ namespace {
 // Set.ini is a few lines; a file larger than this is not a settings file and is refused rather
 // than read into memory.
 constexpr std::size_t kLargestSettingsFile = 4 * 1024 * 1024;
-
-std::string_view TrimSpaces(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
 
 // Reads the whole file; nothing when it cannot be opened or read, or is too large to be settings.
 std::optional<std::string> ReadSettingsFile(const std::string& path) {
@@ -35,38 +27,11 @@ std::optional<std::string> ReadSettingsFile(const std::string& path) {
   return text;
 }
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// For a number too large or too small for a double: whether it is too large (its decimal
-// magnitude is positive) rather than too small.
-bool IsHugeMagnitude(std::string_view number) {
-  const std::size_t exponentAt = number.find_first_of("eE");
-  long long exponent = 0;
-  if (exponentAt != std::string_view::npos) {
-    std::string_view digits = number.substr(exponentAt + 1);
-    const bool negative = !digits.empty() && digits.front() == '-';
-    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
-    for (char c : digits) exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
-    if (negative) exponent = -exponent;
-    number = number.substr(0, exponentAt);
-  }
-  const std::size_t point = number.find('.');
-  const std::string_view whole = number.substr(0, point);
-  const std::size_t firstSignificant = whole.find_first_not_of('0');
-  if (firstSignificant != std::string_view::npos)
-    return static_cast<long long>(whole.size() - firstSignificant) + exponent > 0;
-  const std::string_view fraction = point == std::string_view::npos ? "" : number.substr(point + 1);
-  const std::size_t leadingZeros = fraction.find_first_not_of('0');
-  return leadingZeros != std::string_view::npos && exponent - static_cast<long long>(leadingZeros) > 0;
-}
-
 }  // namespace
 
 std::optional<std::string> FindIniValue(std::string_view fileText, std::string_view key) {
   if (fileText.empty()) return std::nullopt;
-  const std::string_view trimmedKey = TrimSpaces(key);
+  const std::string_view trimmedKey = TrimBlanks(key);
   std::size_t lineStart = 0;
   bool firstLine = true;
   while (lineStart < fileText.size()) {
@@ -89,54 +54,12 @@ std::optional<std::string> FindIniValue(std::string_view fileText, std::string_v
 
 std::optional<std::string> GetIniValue(const std::string& settingsPath, std::string_view key,
                                        const MessageReporter& report) {
-  const std::optional<std::string> text = ReadSettingsFile(std::string(TrimSpaces(settingsPath)));
+  const std::optional<std::string> text = ReadSettingsFile(std::string(TrimBlanks(settingsPath)));
   if (!text || text->empty()) {
     if (report) report(texts::CannotLoadSettings, settingsPath);
     return std::nullopt;
   }
   return FindIniValue(*text, key);
-}
-
-double LeadingNumber(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  // The longest prefix of the form [+-]digits[.digits][(e|E)[+-]digits] with at least one digit.
-  std::size_t at = 0;
-  bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
-  const std::size_t numberStart = at;
-  std::size_t digits = 0;
-  while (at < text.size() && IsDigit(text[at])) ++at, ++digits;
-  if (at < text.size() && text[at] == '.') {
-    ++at;
-    while (at < text.size() && IsDigit(text[at])) ++at, ++digits;
-  }
-  if (digits == 0) return 0.0;
-  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-    std::size_t exponent = at + 1;
-    if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
-    if (exponent < text.size() && IsDigit(text[exponent])) {
-      at = exponent;
-      while (at < text.size() && IsDigit(text[at])) ++at;
-    }
-  }
-  double value = 0.0;
-  const char* first = text.data() + numberStart;
-  const auto result = std::from_chars(first, text.data() + at, value);
-  if (result.ec == std::errc::result_out_of_range)
-    value = IsHugeMagnitude(std::string_view(first, at - numberStart))
-                ? std::numeric_limits<double>::infinity()
-                : 0.0;
-  return negative ? -value : value;
-}
-
-int32_t LeadingInteger(std::string_view text) {
-  const double value = LeadingNumber(text);
-  constexpr double kLowest = std::numeric_limits<int32_t>::min();
-  constexpr double kHighest = std::numeric_limits<int32_t>::max();
-  if (value <= kLowest) return std::numeric_limits<int32_t>::min();
-  if (value >= kHighest) return std::numeric_limits<int32_t>::max();
-  // nearbyint under the default rounding mode rounds halves to even, as the interface expects.
-  return static_cast<int32_t>(std::nearbyint(value));
 }
 
 }  // namespace tavlor

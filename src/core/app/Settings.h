@@ -22,12 +22,4 @@ std::optional<std::string> GetIniValue(const std::string& settingsPath, std::str
 // The same rules on the file's text already in memory (for the fuzzer): nothing when it is empty.
 std::optional<std::string> FindIniValue(std::string_view fileText, std::string_view key);
 
-// The numeric value of a text: leading blanks skipped, the longest numeric prefix read (sign,
-// digits, a decimal point, an exponent), 0 when there is none. Used for AUTOREADPATH.
-double LeadingNumber(std::string_view text);
-
-// LeadingNumber rounded to a whole number, halves to even; out-of-range values are clamped
-// to the 32-bit range.
-int32_t LeadingInteger(std::string_view text);
-
 }  // namespace tavlor

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "core/lang/InterfaceTexts.h"
+#include "core/text/PlainTextRules.h"
 
 namespace tavlor {
 namespace {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/text/GbkJisConversion.h"
+#include "core/text/PlainTextRules.h"
 
 namespace tavlor {
 

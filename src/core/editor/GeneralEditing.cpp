@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "core/app/Settings.h"
 #include "core/editor/StoredText.h"
 #include "core/lang/InterfaceTexts.h"
+#include "core/text/PlainTextRules.h"
 
 namespace tavlor {
 namespace {

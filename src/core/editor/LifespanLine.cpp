@@ -1,8 +1,8 @@
 // The lifespan line: death year B + A - 1 and the age in each scenario year.
 #include "core/editor/LifespanLine.h"
 
-#include "core/app/Settings.h"
 #include "core/lang/InterfaceTexts.h"
+#include "core/text/PlainTextRules.h"
 
 namespace tavlor {
 

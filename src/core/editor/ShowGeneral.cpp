@@ -1,12 +1,12 @@
 // Showing a general: one slot of the General table turned into the editor's values and state.
 #include <string>
 
-#include "core/app/Settings.h"
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/editor/EditorValues.h"
 #include "core/editor/LifespanLine.h"
 #include "core/editor/StoredText.h"
 #include "core/lang/InterfaceTexts.h"
+#include "core/text/PlainTextRules.h"
 #include "core/text/TextTables.h"
 
 namespace tavlor {

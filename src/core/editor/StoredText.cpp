@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "core/text/PlainTextRules.h"
 #include "core/text/TextTables.h"
 
 namespace tavlor {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/app/Settings.h"
 #include "core/editor/EditorValues.h"
 #include "core/editor/StoredText.h"
+#include "core/text/PlainTextRules.h"
 #include "core/text/TextTables.h"
 
 namespace tavlor {

@@ -5,9 +5,8 @@
 #include <fstream>
 
 #include "core/app/PathSettings.h"
-#include "core/app/Settings.h"
 #include "core/text/AsciiCase.h"
-#include "core/text/GbkJisConversion.h"
+#include "core/text/PlainTextRules.h"
 
 namespace tavlor {
 namespace {

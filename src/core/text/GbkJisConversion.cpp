@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/text/PlainTextRules.h"
 #include "core/text/TableFileReading.h"
 
 namespace tavlor {
@@ -162,13 +163,6 @@ std::string CutToBytes(std::string_view text, std::size_t width) {
     end = next;
   }
   return std::string(text.substr(0, end));
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
 }
 
 }  // namespace tavlor

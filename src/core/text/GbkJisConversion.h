@@ -45,7 +45,5 @@ std::string& PadToBytes(std::string& text, std::size_t width, char fill);
 // Cuts a GBK or Shift-JIS text to at most `width` bytes without leaving half a two-byte code.
 std::string CutToBytes(std::string_view text, std::size_t width);
 
-// Leading and trailing blanks (spaces) removed.
-std::string_view TrimBlanks(std::string_view text);
 
 }  // namespace tavlor

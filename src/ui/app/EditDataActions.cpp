@@ -7,6 +7,7 @@
 #include "core/data/FileStamp.h"
 #include "core/data/OriginalBackup.h"
 #include "core/text/GbkJisConversion.h"
+#include "core/text/PlainTextRules.h"
 #include "core/text/TextTables.h"
 #include "ui/app/FileErrorText.h"
 #include "ui/app/ProgramContext.h"

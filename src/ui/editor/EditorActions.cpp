@@ -9,12 +9,12 @@
 #include <set>
 #include <string>
 
-#include "core/app/Settings.h"
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/editor/EditorValues.h"
 #include "core/editor/GeneralEditing.h"
 #include "core/editor/SliderArithmetic.h"
 #include "core/lang/LanguageState.h"
+#include "core/text/PlainTextRules.h"
 #include "core/text/TextTables.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/Prompts.h"

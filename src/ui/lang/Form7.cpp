@@ -11,7 +11,7 @@
 #include <QShortcut>
 
 #include "core/lang/InterfaceTexts.h"
-#include "core/text/GbkJisConversion.h"
+#include "core/text/PlainTextRules.h"
 #include "ui/app/ProgramArtwork.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/ProgramStyle.h"
