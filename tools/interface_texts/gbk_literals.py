@@ -28,6 +28,8 @@ FEATURE_HEADERS = [
      "Texts of undo, the unsaved-change and changed-on-disk guards and sharing a general"),
     ("browser.tsv", "BrowserTexts.h",
      "Texts of the portrait browser: its caption, the page buttons and the face categories"),
+    ("picker_texts.tsv", "PickerTexts.h",
+     "Texts of the city, related-general and ability pickers and the editor's Command2"),
 ]
 
 

@@ -5,7 +5,7 @@
 #include "core/editor/EditorValues.h"
 #include "core/editor/LifespanLine.h"
 #include "core/editor/StoredText.h"
-#include "core/lang/InterfaceTexts.h"
+#include "core/pickers/CityPicking.h"
 #include "core/text/PlainTextRules.h"
 #include "core/text/TextTables.h"
 
@@ -35,13 +35,6 @@ ResolvedFace LinkPortraitOfRow(const BuiltinGeneralLists& lists, int row) {
   const ResolvedFace face = ResolveFace(LeadingInteger(lists.Cell(1, row)));
   if (face.Set == FaceSet::None) return {FaceSet::Game, 0};
   return face;
-}
-
-std::string CityNameOf(int32_t cityNo) {
-  if (cityNo >= 0 && cityNo < static_cast<int32_t>(texts::ListCity.size()))
-    return std::string(texts::ListCity[static_cast<std::size_t>(cityNo)]);
-  // A home base outside the city list is shown as its number, so the user sees what is stored.
-  return "?" + std::to_string(cityNo);
 }
 
 void ShowBiography(const GeneralRecord& record, EditorValues& values, TextTables& tables, bool simplified) {

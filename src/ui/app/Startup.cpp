@@ -22,6 +22,7 @@
 #include "ui/editor/Form1.h"
 #include "ui/editor/Form2.h"
 #include "ui/lang/Form7.h"
+#include "ui/pickers/PickerActions.h"
 #include "ui/portraits/FaceDrawing.h"
 #include "ui/portraits/PortraitBrowsing.h"
 
@@ -126,6 +127,7 @@ void RunStartup(ProgramContext& context, Form1& form1, Form2& form2, QWidget* sp
   ConnectEditorActions(context, form1, form2);
   QObject::connect(&form2, &Form2::helpRequested, &form2, [&context, &form2] { ShowForm7(context, &form2); });
   ConnectPortraitBrowser(context, form1);
+  ConnectPickers(context, form1);
   if (splash != nullptr) splash->hide();
 }
 

@@ -25,14 +25,6 @@ qreal PixelRatio() {
   return qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
 }
 
-QPixmap BlankPixmap(QSize size) {
-  const qreal ratio = PixelRatio();
-  QPixmap pixmap(size * ratio);
-  pixmap.setDevicePixelRatio(ratio);
-  pixmap.fill(Qt::transparent);
-  return pixmap;
-}
-
 QPainterPath Rounded(const QRectF& area, qreal radius) {
   QPainterPath path;
   path.addRoundedRect(area, radius, radius);
@@ -56,6 +48,14 @@ int CaptionSizeFor(QSize size, const QString& caption) {
 }
 
 }  // namespace
+
+QPixmap BlankPixmap(QSize size) {
+  const qreal ratio = PixelRatio();
+  QPixmap pixmap(size * ratio);
+  pixmap.setDevicePixelRatio(ratio);
+  pixmap.fill(Qt::transparent);
+  return pixmap;
+}
 
 QFont CaptionFont(int pixelSize, bool bold) {
   static const QString family = FirstInstalled(

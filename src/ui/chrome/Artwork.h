@@ -24,6 +24,9 @@ inline const QColor kWashiShade{214, 198, 164};
 inline const QColor kInk{34, 24, 18};
 inline const QColor kVermilion{178, 50, 36};
 
+// A transparent pixmap of `size` logical pixels at the display's pixel ratio, to paint on.
+QPixmap BlankPixmap(QSize size);
+
 // A CJK serif face (Noto Serif CJK SC where installed), sized in pixels.
 QFont CaptionFont(int pixelSize, bool bold = true);
 // The face for typed text in the boxes (the sans CJK face where installed).

@@ -6,8 +6,6 @@
 #include <QObject>
 #include <QProgressBar>
 #include <optional>
-#include <set>
-#include <string>
 
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/editor/EditorValues.h"
@@ -24,40 +22,12 @@
 #include "ui/editor/HistoryActions.h"
 #include "ui/editor/SharingActions.h"
 #include "ui/portraits/FaceDrawing.h"
+#include "ui/portraits/LargeFaceDrawer.h"
 
 namespace tavlor {
 namespace {
 
 const QString kPromptTitle = QStringLiteral("提示");
-
-// Draws faces from the large archive of their set. An archive is reopened only when the set
-// changes, and one that cannot be opened is tried (and reported) once per pick, not once per box.
-class LargeFaceDrawer {
- public:
-  explicit LargeFaceDrawer(const PathSettings& paths) : paths_(paths) {}
-
-  void Draw(const ResolvedFace& face, PortraitBox* box) {
-    const std::string& path = face.Set == FaceSet::Edit ? paths_.EditKaoLPath : paths_.KaoLPath;
-    if (face.Set == FaceSet::None || failed_.count(path) != 0) {
-      box->Clear();
-      return;
-    }
-    if (!open_ || *open_ != path) {
-      open_ = path;
-      if (!OpenFaceArchive(path)) failed_.insert(path);
-    }
-    if (failed_.count(path) != 0) {
-      box->Clear();
-      return;
-    }
-    DrawFace(face.Index, box);
-  }
-
- private:
-  const PathSettings& paths_;
-  std::optional<std::string> open_;
-  std::set<std::string> failed_;
-};
 
 void ShowRefusal(const EditResult& result) {
   CurrentPrompter().Warn(Caption(result.Message), kPromptTitle);

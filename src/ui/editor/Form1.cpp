@@ -45,6 +45,7 @@ Form1::Form1(ProgramContext& context, QWidget* parent)
   BuildRelationRows();
   BuildBiographyLines();
   BuildButtons();
+  BuildCommand2();
   BuildVoicePanel();  // last, so the open panel lies over the fields below it
   ConnectButtons();
 

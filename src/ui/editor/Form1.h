@@ -22,6 +22,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QPushButton;
 class QTimer;
 class QVariantAnimation;
 
@@ -73,6 +74,7 @@ class Form1 : public QWidget {
   QLabel* Label3 = nullptr;             // hidden scratch label
   QLabel* Label4 = nullptr;             // echoes the code of the last key typed into a biography line
   std::array<PictureBox*, 3> Pic_YN{};  // 0 change, 1 add, 2 quit
+  QPushButton* Command2 = nullptr;      // shows the message "确定1555" in Traditional characters
   QTimer* Timer1 = nullptr;             // hover timer of Pic_Chang_LL
   QTimer* Timer3 = nullptr;             // docks the list window (100 ms)
   QTimer* Timer4 = nullptr;             // hover timer of Pic_YN
@@ -140,6 +142,7 @@ class Form1 : public QWidget {
   void BuildRelationRows();
   void BuildBiographyLines();
   void BuildButtons();
+  void BuildCommand2();
   void BuildTimers();
   void ConnectButtons();
 

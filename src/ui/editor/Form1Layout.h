@@ -135,7 +135,8 @@ inline constexpr QPoint FinishButton(int k) {
 }
 inline constexpr QRect kSealArea{744, 540, 224, 52};
 
-// Title band.
+// Title band; Command2 sits at its right end, clear of every field.
 inline constexpr QRect kTitle{24, 8, 300, 34};
+inline constexpr QRect kCommand2{912, 14, 54, 24};
 
 }  // namespace tavlor::form1_layout

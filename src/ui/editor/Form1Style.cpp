@@ -1,5 +1,5 @@
 // The editor's field style: boxes of pale paper with a gold-brown rim, gold slider bars on
-// lacquer, vermilion selections.
+// lacquer, vermilion selections, lacquer push buttons with gold rims.
 #include "ui/editor/Form1Style.h"
 
 namespace tavlor {
@@ -25,7 +25,15 @@ QString Form1StyleSheet() {
       "QLabel[role=\"plate\"] { background: rgba(255, 251, 238, 160); border: 1px solid #b89a62;"
       " border-radius: 2px; padding: 0px 4px; }"
       "QLabel#Label4 { color: #8a7a5a; }"
-      "QWidget#Pic_sen2 { background: #2a1711; border: 1px solid #c9a14a; border-top: none; }");
+      "QWidget#Pic_sen2 { background: #2a1711; border: 1px solid #c9a14a; border-top: none; }"
+      "QPushButton { color: #f0d68c; border: 1px solid #c9a14a; border-radius: 4px;"
+      " padding: 2px 10px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+      " stop:0 #5a3220, stop:0.5 #3a2016, stop:1 #22120c); }"
+      "QPushButton:hover { color: #fff2c4; border-color: #f0d68c; background:"
+      " qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #724026, stop:0.5 #4a2618, stop:1 #2c160e); }"
+      "QPushButton:pressed { background: #7a2418; color: #fff2c4; }"
+      "QPushButton:focus { border-color: #f0d68c; }"
+      "QPushButton:disabled { color: #8a7a5a; border-color: #6a5434; }");
 }
 
 }  // namespace tavlor

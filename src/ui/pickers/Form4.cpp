@@ -1,0 +1,160 @@
+// Form4, the city picker.
+#include "ui/pickers/Form4.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+#include "core/lang/PickerTexts.h"
+#include "core/pickers/CityPicking.h"
+#include "core/text/PlainTextRules.h"
+#include "ui/app/TextCodec.h"
+#include "ui/chrome/Artwork.h"
+#include "ui/chrome/PictureBox.h"
+#include "ui/chrome/Twips.h"
+#include "ui/pickers/CityMap.h"
+#include "ui/pickers/Form4Layout.h"
+#include "ui/pickers/PickerArtwork.h"
+
+namespace tavlor {
+
+namespace layout = form4_layout;
+
+namespace {
+
+constexpr int kPointerLabelMilliseconds = 50;
+
+QRect PixelRect(QPoint topLeftTwips, QSize sizeTwips) {
+  return {TwipsToPixels(topLeftTwips.x()), TwipsToPixels(topLeftTwips.y()), TwipsToPixels(sizeTwips.width()),
+          TwipsToPixels(sizeTwips.height())};
+}
+
+}  // namespace
+
+Form4::Form4(CitySelection& selection, QWidget* parent) : QWidget(parent, Qt::Window), selection_(selection) {
+  setObjectName(QStringLiteral("Form4"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFixedSize(TwipsToPixels(layout::kClientTwips.width()), TwipsToPixels(layout::kClientTwips.height()));
+  setStyleSheet(PickerStyleSheet());
+  setMouseTracking(true);
+
+  const QSize icon(layout::kIconTwips, layout::kIconTwips);
+  for (int city = 0; city < kCityCount; ++city) {
+    auto* box = new PictureBox(this);
+    box->setObjectName(QStringLiteral("Pic_ico_%1").arg(city));
+    box->setGeometry(PixelRect(layout::kIconTwipsPositions[static_cast<std::size_t>(city)], icon));
+    box->setCursor(Qt::PointingHandCursor);
+    connect(box, &PictureBox::MouseUp, this, [this, city, box](Qt::MouseButton button, QPoint position) {
+      if (button == Qt::LeftButton && box->rect().contains(position)) ClickCity(city);
+    });
+    Pic_ico[static_cast<std::size_t>(city)] = box;
+  }
+  ShowSelectedIcon();
+
+  lb_CityName = new QLabel(this);
+  lb_CityName->setObjectName(QStringLiteral("lb_CityName"));
+  lb_CityName->setGeometry(PixelRect(layout::kSelectedCityLabelTwips, layout::kSelectedCityLabelSizeTwips));
+  lb_CityName->setFont(art::CaptionFont(17));
+  lb_CityName->setStyleSheet(
+      QStringLiteral("color: #f4efe2; background: rgba(34, 24, 18, 150);"
+                     " border: 1px solid #c9a14a; border-radius: 3px; padding: 0px 8px;"));
+
+  Command1 = new QPushButton(this);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command1->setGeometry(PixelRect(layout::kConfirmButtonTwips.topLeft(), layout::kConfirmButtonTwips.size()));
+  Command1->setFont(art::CaptionFont(16));
+  Command1->setDefault(true);
+  connect(Command1, &QPushButton::clicked, this, [this] {
+    emit cityConfirmed(selection_.Selected());
+    close();
+  });
+
+  Lb_MoveCityName = new QLabel(this);
+  Lb_MoveCityName->setObjectName(QStringLiteral("Lb_MoveCityName"));
+  Lb_MoveCityName->setFont(art::CaptionFont(13));
+  Lb_MoveCityName->setStyleSheet(
+      QStringLiteral("color: #ffffff; background: rgba(34, 24, 18, 190);"
+                     " border-radius: 2px; padding: 1px 4px;"));
+  Lb_MoveCityName->setAttribute(Qt::WA_TransparentForMouseEvents);
+  Lb_MoveCityName->hide();
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(kPointerLabelMilliseconds);
+  connect(Timer1, &QTimer::timeout, this, &Form4::FollowPointer);
+  Timer1->start();
+
+  ApplyInterfaceLanguage();
+}
+
+Form4::~Form4() = default;
+
+void Form4::ApplyInterfaceLanguage() {
+  setWindowTitle(Caption(texts::CityPickerCaption));
+  Command1->setText(Caption(texts::CityConfirm));
+  lb_CityName->setText(Caption(clicked_ ? SelectedCityCaption(selection_.Selected())
+                                        : std::string(texts::SelectedCityPrefix)));
+  for (int city = 0; city < kCityCount; ++city) {
+    Pic_ico[static_cast<std::size_t>(city)]->setToolTip(Caption(TrimBlanks(CityNameOf(city))));
+  }
+  Lb_MoveCityName->hide();  // shown again, in the new language, at the next tick
+}
+
+void Form4::ClickCity(int city) {
+  if (city < 0 || city >= kCityCount) return;
+  selection_.Click(city);
+  clicked_ = true;
+  lb_CityName->setText(Caption(SelectedCityCaption(city)));
+  ShowSelectedIcon();
+}
+
+void Form4::ShowSelectedIcon() {
+  for (int city = 0; city < kCityCount; ++city) {
+    Pic_ico[static_cast<std::size_t>(city)]->SetPicture(CastleIcon(city == selection_.Selected()));
+  }
+}
+
+int Form4::CityUnder(QPoint position) const {
+  for (int city = 0; city < kCityCount; ++city) {
+    if (Pic_ico[static_cast<std::size_t>(city)]->geometry().contains(position)) return city;
+  }
+  return -1;
+}
+
+void Form4::FollowPointer() {
+  const QPoint pointer = mapFromGlobal(QCursor::pos());
+  const int city = rect().contains(pointer) ? CityUnder(pointer) : -1;
+  if (city < 0) {
+    Lb_MoveCityName->hide();
+    return;
+  }
+  Lb_MoveCityName->setText(Caption(CityNameOf(city)));
+  Lb_MoveCityName->adjustSize();
+  // Right of and below the pointer, clear of its arrow, and always inside the window.
+  const QPoint offset(TwipsToPixels(layout::kPointerLabelOffsetTwips.x()),
+                      TwipsToPixels(layout::kPointerLabelOffsetTwips.y()));
+  QPoint place = pointer + offset;
+  place.setX(std::min(place.x(), width() - Lb_MoveCityName->width() - 2));
+  place.setY(std::min(place.y(), height() - Lb_MoveCityName->height() - 2));
+  Lb_MoveCityName->move(place);
+  Lb_MoveCityName->show();
+  Lb_MoveCityName->raise();
+}
+
+void Form4::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, CityMapPicture());
+}
+
+void Form4::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();  // leaves the home city as it was
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace tavlor
