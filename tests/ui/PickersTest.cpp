@@ -15,6 +15,7 @@
 #include "core/lang/InterfaceTexts.h"
 #include "core/lang/LanguageState.h"
 #include "core/text/TextTables.h"
+#include "support/ShippedFiles.h"
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
 #include "ui/StartupTestFolder.h"
@@ -461,7 +462,7 @@ class PickersTest : public QObject {
     QVERIFY(QRect(0, 0, Form1::kWidth, Form1::kHeight).contains(editor.Command2->geometry()));
 
     // With the shipped tables the message reads in Traditional characters, in either language.
-    tavlor::LoadAllTextTables(tavlor::testing::ProgramFolder());
+    tavlor::LoadAllTextTables(tavlor::testing::ShippedFolder());
     editor.Command2->click();
     QCOMPARE(prompter.Messages().size(), 1);
     QCOMPARE(prompter.Messages()[0].Text, QStringLiteral("確定1555"));

@@ -175,23 +175,17 @@ QPixmap PaintCityMap() {
   return pixmap;
 }
 
-QPixmap PaintCastleIcon(bool selected) {
+QPixmap PaintCastleIcon(CastleLook look) {
   const int side = TwipsToPixels(layout::kIconTwips);
   QPixmap pixmap = art::BlankPixmap(QSize(side, side));
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
-  const QPointF centre(side / 2.0, side / 2.0);
-  if (selected) {
-    QRadialGradient glow(centre, side / 2.0);
-    glow.setColorAt(0, QColor(255, 240, 170, 230));
-    glow.setColorAt(0.6, QColor(240, 200, 90, 150));
-    glow.setColorAt(1, QColor(240, 200, 90, 0));
-    painter.fillRect(pixmap.rect(), glow);
-  }
-  // A small keep: stone base, white wall and a dark curved roof, on a vermilion seal.
-  const QRectF seal(3, 3, side - 6, side - 6);
-  painter.setPen(QPen(selected ? art::kGoldBright : art::kGold, 1.1));
-  painter.setBrush(selected ? art::kVermilion.lighter(125) : art::kVermilion);
+  const bool selected = look == CastleLook::Selected;
+  const bool lit = look != CastleLook::Plain;
+  // A small keep: white wall and a dark curved roof, on a vermilion seal (gold when selected).
+  const QRectF seal(2.5, 2.5, side - 5, side - 5);
+  painter.setPen(QPen(lit ? art::kGoldBright : art::kGold, lit ? 1.4 : 1.1));
+  painter.setBrush(selected ? QColor(214, 160, 52) : (lit ? art::kVermilion.lighter(130) : art::kVermilion));
   painter.drawRoundedRect(seal, 2, 2);
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(250, 244, 226));
@@ -212,10 +206,29 @@ const QPixmap& CityMapPicture() {
   return map;
 }
 
-const QPixmap& CastleIcon(bool selected) {
-  static const QPixmap plain = PaintCastleIcon(false);
-  static const QPixmap lit = PaintCastleIcon(true);
-  return selected ? lit : plain;
+const QPixmap& CastleIcon(CastleLook look) {
+  static const QPixmap plain = PaintCastleIcon(CastleLook::Plain);
+  static const QPixmap hovered = PaintCastleIcon(CastleLook::Hovered);
+  static const QPixmap selected = PaintCastleIcon(CastleLook::Selected);
+  return look == CastleLook::Selected ? selected : look == CastleLook::Hovered ? hovered : plain;
+}
+
+void PaintSelectionMark(QPainter& painter, QPointF centre) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  QRadialGradient glow(centre, 19);
+  glow.setColorAt(0, QColor(255, 236, 160, 210));
+  glow.setColorAt(0.55, QColor(240, 196, 84, 120));
+  glow.setColorAt(1, QColor(240, 196, 84, 0));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(glow);
+  painter.drawEllipse(centre, 19, 19);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(QColor(150, 36, 24, 230), 1.6));
+  painter.drawEllipse(centre, 13.5, 13.5);
+  painter.setPen(QPen(art::kGoldBright, 0.8));
+  painter.drawEllipse(centre, 15.5, 15.5);
+  painter.restore();
 }
 
 }  // namespace tavlor

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointF>
+
+class QPainter;
 
 namespace tavlor {
 
@@ -10,7 +13,13 @@ namespace tavlor {
 // shared by every use of the picker.
 const QPixmap& CityMapPicture();
 
-// A castle icon of the map (18 x 18 pixels): plain, or lit as the selected city.
-const QPixmap& CastleIcon(bool selected);
+enum class CastleLook { Plain, Hovered, Selected };
+
+// A castle icon of the map (18 x 18 pixels): plain, brightened under the pointer, or lit as the
+// selected city.
+const QPixmap& CastleIcon(CastleLook look);
+
+// The mark painted on the map round the selected city's icon (centre in pixels).
+void PaintSelectionMark(QPainter& painter, QPointF centre);
 
 }  // namespace tavlor

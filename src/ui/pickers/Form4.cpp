@@ -52,11 +52,12 @@ Form4::Form4(CitySelection& selection, QWidget* parent) : QWidget(parent, Qt::Wi
     });
     Pic_ico[static_cast<std::size_t>(city)] = box;
   }
-  ShowSelectedIcon();
+  ShowIconLooks();
 
   lb_CityName = new QLabel(this);
   lb_CityName->setObjectName(QStringLiteral("lb_CityName"));
-  lb_CityName->setGeometry(PixelRect(layout::kSelectedCityLabelTwips, layout::kSelectedCityLabelSizeTwips));
+  lb_CityName->move(TwipsToPixels(layout::kSelectedCityLabelTwips.x()),
+                    TwipsToPixels(layout::kSelectedCityLabelTwips.y()));
   lb_CityName->setFont(art::CaptionFont(17));
   lb_CityName->setStyleSheet(
       QStringLiteral("color: #f4efe2; background: rgba(34, 24, 18, 150);"
@@ -95,8 +96,8 @@ Form4::~Form4() = default;
 void Form4::ApplyInterfaceLanguage() {
   setWindowTitle(Caption(texts::CityPickerCaption));
   Command1->setText(Caption(texts::CityConfirm));
-  lb_CityName->setText(Caption(clicked_ ? SelectedCityCaption(selection_.Selected())
-                                        : std::string(texts::SelectedCityPrefix)));
+  SetSelectedCityCaption(Caption(clicked_ ? SelectedCityCaption(selection_.Selected())
+                                          : std::string(texts::SelectedCityPrefix)));
   for (int city = 0; city < kCityCount; ++city) {
     Pic_ico[static_cast<std::size_t>(city)]->setToolTip(Caption(TrimBlanks(CityNameOf(city))));
   }
@@ -107,14 +108,23 @@ void Form4::ClickCity(int city) {
   if (city < 0 || city >= kCityCount) return;
   selection_.Click(city);
   clicked_ = true;
-  lb_CityName->setText(Caption(SelectedCityCaption(city)));
-  ShowSelectedIcon();
+  SetSelectedCityCaption(Caption(SelectedCityCaption(city)));
+  ShowIconLooks();
 }
 
-void Form4::ShowSelectedIcon() {
+void Form4::ShowIconLooks() {
   for (int city = 0; city < kCityCount; ++city) {
-    Pic_ico[static_cast<std::size_t>(city)]->SetPicture(CastleIcon(city == selection_.Selected()));
+    const CastleLook look = city == selection_.Selected() ? CastleLook::Selected
+                            : city == hovered_            ? CastleLook::Hovered
+                                                          : CastleLook::Plain;
+    Pic_ico[static_cast<std::size_t>(city)]->SetPicture(CastleIcon(look));
   }
+  update();  // the selection mark on the map
+}
+
+void Form4::SetSelectedCityCaption(const QString& caption) {
+  lb_CityName->setText(caption);
+  lb_CityName->adjustSize();
 }
 
 int Form4::CityUnder(QPoint position) const {
@@ -127,6 +137,10 @@ int Form4::CityUnder(QPoint position) const {
 void Form4::FollowPointer() {
   const QPoint pointer = mapFromGlobal(QCursor::pos());
   const int city = rect().contains(pointer) ? CityUnder(pointer) : -1;
+  if (city != hovered_) {
+    hovered_ = city;
+    ShowIconLooks();
+  }
   if (city < 0) {
     Lb_MoveCityName->hide();
     return;
@@ -147,6 +161,8 @@ void Form4::FollowPointer() {
 void Form4::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawPixmap(0, 0, CityMapPicture());
+  PaintSelectionMark(painter,
+                     QRectF(Pic_ico[static_cast<std::size_t>(selection_.Selected())]->geometry()).center());
 }
 
 void Form4::keyPressEvent(QKeyEvent* event) {

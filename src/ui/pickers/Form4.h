@@ -43,11 +43,13 @@ class Form4 : public QWidget {
 
  private:
   void FollowPointer();
-  void ShowSelectedIcon();
+  void ShowIconLooks();
+  void SetSelectedCityCaption(const QString& caption);
   int CityUnder(QPoint position) const;  // -1 when no icon is there
 
   CitySelection& selection_;
   bool clicked_ = false;  // the label names a city only after a click in this use
+  int hovered_ = -1;      // the city under the pointer
 };
 
 }  // namespace tavlor

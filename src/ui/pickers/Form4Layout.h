@@ -30,9 +30,9 @@ inline constexpr std::array<QPoint, 66> kIconTwipsPositions{
      QPoint{1960, 4070},  QPoint{2610, 4360},  QPoint{2360, 4700},  QPoint{2740, 4880},  QPoint{1860, 5020},
      QPoint{2220, 5360}}};
 
-// The picker's own label "所选择城市：" (light text on the sea) and the confirm button.
+// The picker's own label "所选择城市：" (light text on the sea; as wide as its text) and the
+// confirm button.
 inline constexpr QPoint kSelectedCityLabelTwips{480, 1080};
-inline constexpr QSize kSelectedCityLabelSizeTwips{5400, 420};
 inline constexpr QRect kConfirmButtonTwips{12990, 5430, 1440, 480};
 
 // Lb_MoveCityName keeps this far (twips) right of and below the pointer, clear of its arrow.

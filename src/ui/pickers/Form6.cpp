@@ -52,6 +52,7 @@ Form6::Form6(ProgramContext& context, QWidget* parent)
   setFixedSize(layout::kWindow);
   setStyleSheet(PickerStyleSheet());
   background_ = PaintPickerBackground(layout::kWindow, {layout::kListPanel, layout::kDetailPanel});
+  PaintPortraitWell(background_, layout::kPortrait);
   BuildListSide();
   BuildDetailSide();
   ApplyInterfaceLanguage();

@@ -1,6 +1,7 @@
 // The pickers' shared ground and style sheet.
 #include "ui/pickers/PickerArtwork.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 
 #include "ui/chrome/Artwork.h"
@@ -17,6 +18,30 @@ QPixmap PaintPickerBackground(QSize size, std::initializer_list<QRect> panels) {
   int seed = 11;
   for (const QRect& panel : panels) art::PaintWashiPanel(painter, panel, seed++);
   return pixmap;
+}
+
+void PaintPortraitWell(QPixmap& ground, const QRect& box) {
+  QPainter painter(&ground);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF well = QRectF(box).adjusted(-4, -4, 4, 4);
+  QLinearGradient shade(well.topLeft(), well.bottomLeft());
+  shade.setColorAt(0, art::kLacquerDeep);
+  shade.setColorAt(1, art::kLacquer);
+  painter.fillRect(well, shade);
+  art::PaintGoldFrame(painter, well, 1.4);
+  // A faint crest in the empty well, so a general without a face still shows a finished box.
+  painter.setPen(QPen(QColor(201, 161, 74, 40), 1.2));
+  painter.setBrush(Qt::NoBrush);
+  const QPointF centre = well.center();
+  const qreal radius = well.width() / 5;
+  for (int petal = 0; petal < 5; ++petal) {
+    painter.save();
+    painter.translate(centre);
+    painter.rotate(petal * 72);
+    painter.drawEllipse(QPointF(0, -radius * 0.62), radius * 0.42, radius * 0.42);
+    painter.restore();
+  }
+  painter.drawEllipse(centre, radius * 1.25, radius * 1.25);
 }
 
 QString PickerStyleSheet() {
