@@ -9,6 +9,7 @@
 #include "core/app/GameInstallSearch.h"
 #include "core/app/PathSettings.h"
 #include "core/app/Settings.h"
+#include "core/text/PlainTextRules.h"
 #include "ui/app/TextCodec.h"
 
 namespace tavlor::cli {
