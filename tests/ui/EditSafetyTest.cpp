@@ -2,6 +2,7 @@
 // save; the unsaved mark and the save/discard/cancel question before quitting, reloading and
 // closing; a file changed behind the program's back; sharing a general by menu and by drop.
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QUrl>
+#include <functional>
 
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/data/EditData.h"
@@ -240,6 +242,40 @@ class EditSafetyTest : public QObject {
     QVERIFY(program.Editor->close());
     QCOMPARE(editorExits.size(), 1);
     QCOMPARE(program.File(), edited);
+  }
+
+  void endingTheProgramAsksOnceHoweverItEnds() {
+    // A quit closes every window still open, each a place that could ask again: whichever way
+    // the player leaves, the question comes once and its answer holds for the whole way out.
+    const QString question = tavlor::Caption(tavlor::texts::UnsavedChangesQuestion);
+    using Leave = std::function<void(const Program&)>;
+    const QList<QPair<QString, Leave>> waysOut = {
+        {"系统 → 退出", [](const Program& p) { p.List->M_Exit->trigger(); }},
+        {"closing the list window", [](const Program& p) { p.List->close(); }},
+        {"closing the editor", [](const Program& p) { p.Editor->close(); }},
+        {"a quit from the desktop", [](const Program&) { QApplication::closeAllWindows(); }},
+        {"the editor's quit button", [](const Program& p) { tavlor::testing::Click(p.Editor->Pic_YN[2]); }},
+    };
+    for (const Answer answer : {Answer::Discard, Answer::Save}) {
+      for (const auto& [name, leave] : waysOut) {
+        const QString what = name + (answer == Answer::Save ? ", saving" : ", discarding");
+        TestPrompter prompter;
+        Program program;
+        program.Editor->show();
+        program.List->show();
+        program.ChangeFamilyName(prompter, 1, QStringLiteral("太郎"));
+        const std::string edited = program.TableBytes();
+        prompter.Clear();
+        prompter.AnswerNext(answer);
+        prompter.AnswerNext(Answer::Cancel);  // a second question would keep the program alive
+        leave(program);
+        QApplication::closeAllWindows();  // what ending the program does next
+        QVERIFY2(prompter.Messages().size() == 1, qPrintable(what + ": " + Messages(prompter)));
+        QCOMPARE(prompter.Messages()[0].Text, question);
+        QVERIFY2(!program.Editor->isVisible() && !program.List->isVisible(), qPrintable(what));
+        QVERIFY2(program.File() == (answer == Answer::Save ? edited : program.Loaded), qPrintable(what));
+      }
+    }
   }
 
   void aFileChangedBehindTheProgramsBackIsNoticedAndNotOverwrittenUnasked() {

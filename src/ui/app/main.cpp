@@ -135,8 +135,11 @@ int main(int argc, char* argv[]) {
     if (!form1) {
       form1 = std::make_unique<tavlor::Form1>(context);
       form2 = std::make_unique<tavlor::Form2>(context);
-      QObject::connect(form1.get(), &tavlor::Form1::exitRequested, &application, &QCoreApplication::quit);
-      QObject::connect(form2.get(), &tavlor::Form2::exitRequested, &application, &QCoreApplication::quit);
+      // The windows have settled any unsaved changes before they ask: the program ends here, without
+      // the round of window closes a quit would start (each close a place that could ask again).
+      const auto endProgram = [] { QCoreApplication::exit(0); };
+      QObject::connect(form1.get(), &tavlor::Form1::exitRequested, &application, endProgram);
+      QObject::connect(form2.get(), &tavlor::Form2::exitRequested, &application, endProgram);
       tavlor::RunStartup(context, *form1, *form2, &splash);
     }
     form1->show();

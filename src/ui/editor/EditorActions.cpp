@@ -116,7 +116,7 @@ void ConnectEditorActions(ProgramContext& context, Form1& form1, Form2& form2) {
   ConnectHistoryActions(context, form1, form2);
   ConnectSharingActions(context, form1, form2);
   // Quitting or closing the editor with unsaved changes asks the list window's question.
-  form1.SetUnsavedChangesGuard([&form2] { return form2.SettleUnsavedChanges(); });
+  form1.SetUnsavedChangesGuard([&form2] { return form2.SettleBeforeLeaving(); });
 }
 
 }  // namespace tavlor

@@ -137,7 +137,7 @@ void Form2::BuildMenus() {
   M_Exit = M_system->addAction(QStringLiteral("退   出"));
   M_Exit->setObjectName(QStringLiteral("M_Exit"));
   connect(M_Exit, &QAction::triggered, this, [this] {
-    if (SettleUnsavedChanges()) emit exitRequested();
+    if (SettleBeforeLeaving()) emit exitRequested();
   });
 
   M_MSG = menuBar()->addMenu(QStringLiteral("语言"));
@@ -189,6 +189,7 @@ void Form2::ApplyEditMenuCaptions() {
 }
 
 void Form2::UpdateEditState() {
+  leaving_ = false;
   setWindowTitle(context_.History.HasUnsavedChanges() ? QStringLiteral("TavlorV1.2 *")
                                                       : QStringLiteral("TavlorV1.2"));
   M_Undo->setEnabled(context_.History.CanUndo());
@@ -292,7 +293,7 @@ void Form2::PickRow(int row) {
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
-  if (!SettleUnsavedChanges()) {
+  if (!SettleBeforeLeaving()) {
     event->ignore();
     return;
   }

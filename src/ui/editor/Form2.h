@@ -78,6 +78,11 @@ class Form2 : public QMainWindow {
   // Before quitting, reloading or closing: with unsaved changes asks once save / discard /
   // cancel. Returns whether the program may go on (nothing unsaved, saved, or discarded).
   bool SettleUnsavedChanges();
+  // Before the program ends (系统 → 退出, closing either window, the editor's quit button): the
+  // same question, asked once for the whole way out. Once the player has let the program end,
+  // every later close on that way asks nothing more, since ending the program may close each
+  // window in turn.
+  bool SettleBeforeLeaving();
   // The title's unsaved mark ("TavlorV1.2 *") and the undo and redo items follow the history.
   void UpdateEditState();
   // Marks grid row `row` (1 and up) as the selected one, without a pick.
@@ -121,6 +126,9 @@ class Form2 : public QMainWindow {
   std::vector<std::pair<QAction*, std::string_view>> editMenuCaptions_;  // GBK originals
   QFileSystemWatcher* editDataWatcher_ = nullptr;
   QTimer* watchQuietTime_ = nullptr;
+  // The player let the program end; cleared by anything that shows it went on (an edit, a save,
+  // a reload, an undo).
+  bool leaving_ = false;
 };
 
 }  // namespace tavlor

@@ -67,6 +67,11 @@ bool Form2::SettleUnsavedChanges() {
   return false;
 }
 
+bool Form2::SettleBeforeLeaving() {
+  if (!leaving_) leaving_ = SettleUnsavedChanges();
+  return leaving_;
+}
+
 void Form2::WatchEditDataFile() {
   if (editDataWatcher_ == nullptr) {
     editDataWatcher_ = new QFileSystemWatcher(this);
