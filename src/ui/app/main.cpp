@@ -6,6 +6,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTableWidget>
 #include <cstdio>
@@ -21,6 +23,8 @@
 #include "ui/editor/Form1.h"
 #include "ui/editor/Form2.h"
 #include "ui/lang/StandardButtonTexts.h"
+#include "ui/pickers/Form6.h"
+#include "ui/pickers/PickerActions.h"
 
 namespace {
 
@@ -69,6 +73,13 @@ void OpenWindowForScreenshot(const QString& window, tavlor::ProgramContext& cont
   if (window == QLatin1String("Form6")) {
     context.State.CurLinkSlot = 4;  // the favoured general's change button
     emit form1.linkPickerRequested(context.State.CurLinkSlot);
+    // Then, as a player would, search for the favoured general by name, so the picture shows one.
+    tavlor::Form6* picker = tavlor::ConnectPickers(context, form1).RelatedGeneralPicker();
+    const QString favoured = form1.LB_XXWJ[1]->text();
+    if (picker != nullptr && !favoured.isEmpty()) {
+      picker->Tx_ser->setText(favoured);
+      picker->Search();
+    }
   }
 }
 
