@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "core/lang/LanguageState.h"
+#include "core/pickers/CityPicking.h"
 #include "core/text/TextTables.h"
 #include "support/SmallTextTables.h"
 #include "support/TempFolder.h"
@@ -22,6 +23,9 @@
 #include "ui/editor/Form2.h"
 #include "ui/lang/Form7.h"
 #include "ui/lang/StandardButtonTexts.h"
+#include "ui/pickers/Form3.h"
+#include "ui/pickers/Form4.h"
+#include "ui/pickers/Form6.h"
 #include "ui/portraits/Form_CGBR.h"
 
 using tavlor::PromptKind;
@@ -138,10 +142,14 @@ class PromptsTest : public QObject {
     tavlor::StyleProgramWindow(list);
     tavlor::Form7* viewer = tavlor::ShowForm7(context, &list);
     tavlor::Form_CGBR browser(context.Paths);  // no archives: it reports them, and shows empty boxes
-    editor.show();
-    list.show();
-    browser.show();
-    for (QWidget* window : QList<QWidget*>{&editor, &list, viewer, &browser}) {
+    // The pickers ask too (the affinity refusal over the related-general picker).
+    tavlor::Form3 abilities;
+    tavlor::CitySelection cities;
+    tavlor::Form4 cityMap(cities);
+    tavlor::Form6 relatedGenerals(context);
+    QList<QWidget*> windows{&editor, &list, viewer, &browser, &abilities, &cityMap, &relatedGenerals};
+    for (QWidget* window : windows) window->show();
+    for (QWidget* window : windows) {
       for (PromptKind kind : kKinds) {
         CheckPromptOver(window, kind);
         if (QTest::currentTestFailed()) return;
