@@ -147,10 +147,12 @@ void Form4::FollowPointer() {
   }
   Lb_MoveCityName->setText(Caption(CityNameOf(city)));
   Lb_MoveCityName->adjustSize();
-  // Right of and below the pointer, clear of its arrow, and always inside the window.
-  const QPoint offset(TwipsToPixels(layout::kPointerLabelOffsetTwips.x()),
-                      TwipsToPixels(layout::kPointerLabelOffsetTwips.y()));
-  QPoint place = pointer + offset;
+  // Right of and above the pointer, clear of its arrow and of the tooltip that opens below it;
+  // below the pointer only where the window's top edge leaves no room; always inside the window.
+  const int right = TwipsToPixels(layout::kPointerLabelOffsetTwips.x());
+  const int gap = TwipsToPixels(layout::kPointerLabelOffsetTwips.y());
+  QPoint place(pointer.x() + right, pointer.y() - gap - Lb_MoveCityName->height());
+  if (place.y() < 2) place.setY(pointer.y() + 2 * gap + Lb_MoveCityName->height());
   place.setX(std::min(place.x(), width() - Lb_MoveCityName->width() - 2));
   place.setY(std::min(place.y(), height() - Lb_MoveCityName->height() - 2));
   Lb_MoveCityName->move(place);

@@ -35,7 +35,8 @@ inline constexpr std::array<QPoint, 66> kIconTwipsPositions{
 inline constexpr QPoint kSelectedCityLabelTwips{480, 1080};
 inline constexpr QRect kConfirmButtonTwips{12990, 5430, 1440, 480};
 
-// Lb_MoveCityName keeps this far (twips) right of and below the pointer, clear of its arrow.
-inline constexpr QPoint kPointerLabelOffsetTwips{210, 300};
+// Lb_MoveCityName keeps this far (twips) right of the pointer and above it: below the pointer
+// the icon's tooltip opens, and the two would cover each other.
+inline constexpr QPoint kPointerLabelOffsetTwips{210, 120};
 
 }  // namespace tavlor::form4_layout
