@@ -24,6 +24,35 @@ TEST(LanguageState, StartsSimplifiedAndTellsListenersOfChanges) {
   EXPECT_EQ(heard, (std::vector<bool>{false, true}));
 }
 
+TEST(LanguageState, ListenersRunInTheSwitchsOrderWhateverTheOrderTheyCameIn) {
+  LanguageState state;
+  EXPECT_FALSE(state.HasSwitched());
+  std::vector<std::string> heard;
+  LanguageState::ListenerId lateRows = 0;
+  state.OnChange(SwitchStep::GridRows, [&](bool) { heard.push_back("rows"); });
+  state.OnChange([&](bool) { heard.push_back("other"); });
+  state.OnChange(SwitchStep::BrowserTexts, [&](bool simplified) {
+    heard.push_back(simplified ? "browser simplified" : "browser traditional");
+    // A window made during the switch is not told of the switch that made it; one removed
+    // before its turn is not told either.
+    state.OnChange(SwitchStep::CityTooltips, [&](bool) { heard.push_back("made meanwhile"); });
+    state.RemoveListener(lateRows);
+  });
+  lateRows = state.OnChange(SwitchStep::GridRows, [&](bool) { heard.push_back("removed rows"); });
+  state.OnChange(SwitchStep::CheckMarks, [&](bool) { heard.push_back("marks"); });
+  state.OnChange(SwitchStep::GridRows, [&](bool) { heard.push_back("rows 2"); });
+
+  state.SetSimplified(false);
+  EXPECT_TRUE(state.HasSwitched());
+  EXPECT_EQ(heard, (std::vector<std::string>{"marks", "browser traditional", "rows", "rows 2", "other"}));
+  heard.clear();
+  state.SetSimplified(true);
+  EXPECT_EQ(heard[0], "marks");
+  EXPECT_EQ(heard[1], "browser simplified");
+  EXPECT_EQ(heard[4], "made meanwhile");  // told from the next switch on, at its own step
+  EXPECT_TRUE(state.HasSwitched());       // it stays: the switch's texts stand from then on
+}
+
 TEST(LanguageState, ConvertsOnlyInTraditional) {
   LoadAllTextTables(testing::ShippedFolder());
   LanguageState state;

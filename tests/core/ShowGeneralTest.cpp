@@ -11,6 +11,7 @@
 namespace tavlor {
 namespace {
 
+using testing::Big5Of;
 using testing::GbkOf;
 using testing::SjisOf;
 
@@ -132,6 +133,13 @@ TEST_F(ShowGeneralTest, LinkRowsFollowTheirFlagsAndTheLists) {
   // A registered general the lists do not hold (yet) is skipped, not read past the lists' end.
   entry.Record.FatherNo = 10999;
   EXPECT_FALSE(Show(0).LinkPortraits[3]);
+
+  // The label shows interface bytes like every other box: Big5 in Traditional, so that the name
+  // is not read as Big5 while it is still GBK.
+  lists.AppendRow({GbkOf({0, 1, 2, 3}), "1750", "1", "2", "3", "4"});  // 织田信长, registered general 5
+  entry.Record.FatherNo = 10005;
+  EXPECT_EQ(Show(0).Values.LinkNames[3], GbkOf({0, 1, 2, 3}));
+  EXPECT_EQ(Show(0, false).Values.LinkNames[3], Big5Of({0, 1, 2, 3}));
 }
 
 TEST_F(ShowGeneralTest, LinkPortraitsComeFromTheRowsFaceNumber) {

@@ -30,6 +30,8 @@ FEATURE_HEADERS = [
      "Texts of the portrait browser: its caption, the page buttons and the face categories"),
     ("picker_texts.tsv", "PickerTexts.h",
      "Texts of the city, related-general and ability pickers and the editor's Command2"),
+    ("language_switch.tsv", "LanguageSwitchTexts.h",
+     "Texts the language switch writes into the list window and the portrait browser"),
 ]
 
 

@@ -15,7 +15,7 @@ namespace tavlor {
 struct TextTables;
 
 // Texts are interface bytes as the controls show them: GBK in the Simplified language, Big5 in
-// the Traditional one. Link names are the built-in list's GBK text, shown without conversion.
+// the Traditional one.
 struct EditorValues {
   std::array<std::string, 2> Names;         // tx_Name1(0) family, (1) given
   std::array<std::string, 2> Readings;      // tx_DY(0) family, (1) given

@@ -129,7 +129,9 @@ ShownGeneral ShowGeneral(const GeneralTable& table, int slot, const EditorValues
     // leaves its row as the pick cleared it, with the number still in the box.
     if (!row || *row >= lists.RowCount()) continue;
     shown.LinkPortraits[static_cast<std::size_t>(link.Row)] = LinkPortraitOfRow(lists, *row);
-    values.LinkNames[static_cast<std::size_t>(link.Row)] = lists.Name(*row);
+    // The lists hold GBK; the label shows interface bytes like every other text.
+    const std::string name = lists.Name(*row);
+    values.LinkNames[static_cast<std::size_t>(link.Row)] = simplified ? name : GbToBig5(name, tables.GbBig5);
   }
   return shown;
 }

@@ -48,6 +48,7 @@ Form1::Form1(ProgramContext& context, QWidget* parent)
   BuildCommand2();
   BuildVoicePanel();  // last, so the open panel lies over the fields below it
   ConnectButtons();
+  FollowLanguageSwitches();
 
   ApplyValues(DefaultEditorValues());
   ApplyState(context_.State);

@@ -101,6 +101,8 @@ class Form1 : public QWidget {
   void ApplyValues(const EditorValues& values);
   // Shows the sex, origin, status and voice options of `state` and takes its values.
   void ApplyState(const EditorState& state);
+  // After a language switch: the names, readings and biography lines show in the new language.
+  void RetextValueBoxes();
 
   // The list window docked at the editor's left while `autoFollow` is checked (Timer3).
   void SetDockedWindow(QWidget* listWindow, QCheckBox* autoFollow);
@@ -145,6 +147,9 @@ class Form1 : public QWidget {
   void BuildCommand2();
   void BuildTimers();
   void ConnectButtons();
+  void FollowLanguageSwitches();
+  void ApplyTacticNames();  // COB_ZF from COB_ZF_BAK in the language now in force
+  void RetextShownTexts();  // the button, labels and value boxes after a switch
 
   void OnSliderMouse(QProgressBar* bar, double x, Qt::MouseButtons buttons);
   void ToggleVoicePanel();

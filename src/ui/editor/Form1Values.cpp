@@ -89,4 +89,7 @@ void Form1::ApplyValues(const EditorValues& values) {
   lb_CityName->setText(FromInterfaceBytes(values.CityName));
 }
 
+// Left to the value boxes' own rules (what a switch does to unedited and typed text).
+void Form1::RetextValueBoxes() {}
+
 }  // namespace tavlor

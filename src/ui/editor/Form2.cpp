@@ -18,6 +18,7 @@
 #include "core/editor/GridRows.h"
 #include "core/lang/EditSafetyTexts.h"
 #include "core/lang/LanguageState.h"
+#include "core/lang/LanguageSwitchTexts.h"
 #include "core/text/TextTables.h"
 #include "ui/app/EditDataActions.h"
 #include "ui/app/ProgramContext.h"
@@ -26,6 +27,7 @@
 #include "ui/app/TextCodec.h"
 #include "ui/chrome/Twips.h"
 #include "ui/lang/LanguageMenu.h"
+#include "ui/lang/LanguageSwitch.h"
 
 namespace tavlor {
 namespace {
@@ -84,11 +86,18 @@ Form2::Form2(ProgramContext& context, QWidget* parent) : QMainWindow(parent), co
   SetFlx();
   ResetMflx();
   UpdateEditState();
+  // Made after a switch (as its texts stand since then).
+  if (SharedLanguageState().HasSwitched()) {
+    ApplyMenuCaptions();
+    ApplyButtonCaptions();
+  }
 
-  QPointer<Form2> guard(this);
-  SharedLanguageState().OnChange([guard](bool) {
-    if (guard) guard->OnLanguageChanged();
-  });
+  // The list window's part of a language switch, in the switch's order.
+  RetextOnSwitch(this, SwitchStep::MenuCaptions, [this] { ApplyMenuCaptions(); });
+  RetextOnSwitch(this, SwitchStep::GridHeadings, [this] { SetFlx(); });
+  RetextOnSwitch(this, SwitchStep::ListButtons, [this] { ApplyButtonCaptions(); });
+  RetextOnSwitch(this, SwitchStep::GridRows, [this] { ResetMflx(); });
+  RetextOnSwitch(this, SwitchStep::OtherTexts, [this] { ApplyEditMenuCaptions(); });
 }
 
 void Form2::BuildGrid() {
@@ -317,10 +326,21 @@ void Form2::dropEvent(QDropEvent* event) {
   }
 }
 
-void Form2::OnLanguageChanged() {
-  ApplyEditMenuCaptions();
-  SetFlx();
-  ResetMflx();
+// The menus as a switch writes them: their own texts (which differ a little from the design-time
+// ones), from the Simplified originals.
+void Form2::ApplyMenuCaptions() {
+  M_system->setTitle(Caption(texts::SwitchMenuSystem));
+  M_Exit->setText(Caption(texts::SwitchMenuExit));
+  M_MSG->setTitle(Caption(texts::SwitchMenuLanguage));
+  M_Help->setTitle(Caption(texts::SwitchMenuHelp));
+  M_MkWJ->setText(Caption(texts::SwitchMenuHowToMakeGeneral));
+  M_about->setText(Caption(texts::SwitchMenuAbout));
+}
+
+void Form2::ApplyButtonCaptions() {
+  Command1->setText(Caption(texts::SwitchSaveAllButton));
+  Command2->setText(Caption(texts::SwitchReloadButton));
+  CKAuto->setText(Caption(texts::SwitchAutoFollow));
 }
 
 }  // namespace tavlor

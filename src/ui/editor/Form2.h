@@ -119,7 +119,8 @@ class Form2 : public QMainWindow {
   void BuildMenus();
   void BuildEditMenuItems();
   void ApplyEditMenuCaptions();
-  void OnLanguageChanged();
+  void ApplyMenuCaptions();
+  void ApplyButtonCaptions();
   void OnEditDataTouched();
 
   ProgramContext& context_;

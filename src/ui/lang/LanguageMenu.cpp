@@ -2,9 +2,9 @@
 #include "ui/lang/LanguageMenu.h"
 
 #include <QAction>
-#include <QPointer>
 
 #include "core/lang/LanguageState.h"
+#include "ui/lang/LanguageSwitch.h"
 
 namespace tavlor {
 namespace {
@@ -14,6 +14,14 @@ void ShowLanguage(QAction* simplifiedItem, QAction* traditionalItem, bool simpli
   traditionalItem->setChecked(!simplified);
 }
 
+// The item for `simplified` was chosen. The item already checked changes nothing (Qt has just
+// unchecked it: its mark comes back, and no text is written). Otherwise the marks move first, so
+// that every text written after them already sees the new language.
+void Choose(QAction* simplifiedItem, QAction* traditionalItem, bool simplified) {
+  ShowLanguage(simplifiedItem, traditionalItem, simplified);
+  SharedLanguageState().SetSimplified(simplified);
+}
+
 }  // namespace
 
 void BindLanguageActions(QAction* simplifiedItem, QAction* traditionalItem) {
@@ -21,22 +29,13 @@ void BindLanguageActions(QAction* simplifiedItem, QAction* traditionalItem) {
   traditionalItem->setCheckable(true);
   ShowLanguage(simplifiedItem, traditionalItem, SharedLanguageState().IsSimplified());
 
-  // Choosing an item sets the language; the listener below puts both check marks right again
-  // (also when the chosen item was already checked and Qt just unchecked it).
-  QObject::connect(simplifiedItem, &QAction::triggered, simplifiedItem, [simplifiedItem, traditionalItem] {
-    SharedLanguageState().SetSimplified(true);
+  QObject::connect(simplifiedItem, &QAction::triggered, simplifiedItem,
+                   [simplifiedItem, traditionalItem] { Choose(simplifiedItem, traditionalItem, true); });
+  QObject::connect(traditionalItem, &QAction::triggered, traditionalItem,
+                   [simplifiedItem, traditionalItem] { Choose(simplifiedItem, traditionalItem, false); });
+  // A change made elsewhere (another list window, a test) moves the marks too.
+  RetextOnSwitch(simplifiedItem, SwitchStep::CheckMarks, [simplifiedItem, traditionalItem] {
     ShowLanguage(simplifiedItem, traditionalItem, SharedLanguageState().IsSimplified());
-  });
-  QObject::connect(traditionalItem, &QAction::triggered, traditionalItem, [simplifiedItem, traditionalItem] {
-    SharedLanguageState().SetSimplified(false);
-    ShowLanguage(simplifiedItem, traditionalItem, SharedLanguageState().IsSimplified());
-  });
-
-  // The state outlives the menu: the guards keep a destroyed menu from being touched.
-  QPointer<QAction> simplifiedGuard(simplifiedItem);
-  QPointer<QAction> traditionalGuard(traditionalItem);
-  SharedLanguageState().OnChange([simplifiedGuard, traditionalGuard](bool simplified) {
-    if (simplifiedGuard && traditionalGuard) ShowLanguage(simplifiedGuard, traditionalGuard, simplified);
   });
 }
 

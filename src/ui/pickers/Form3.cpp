@@ -13,6 +13,7 @@
 #include "ui/app/TextCodec.h"
 #include "ui/chrome/Artwork.h"
 #include "ui/chrome/PictureBox.h"
+#include "ui/lang/LanguageSwitch.h"
 #include "ui/pickers/Form3Layout.h"
 #include "ui/pickers/PickerArtwork.h"
 
@@ -87,6 +88,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window), images_(PaintForm3I
   });
 
   ApplyInterfaceLanguage();
+  RetextOnSwitch(this, SwitchStep::OtherTexts, [this] { ApplyInterfaceLanguage(); });
 }
 
 Form3::~Form3() = default;

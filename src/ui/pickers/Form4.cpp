@@ -15,6 +15,7 @@
 #include "ui/chrome/Artwork.h"
 #include "ui/chrome/PictureBox.h"
 #include "ui/chrome/Twips.h"
+#include "ui/lang/LanguageSwitch.h"
 #include "ui/pickers/CityMap.h"
 #include "ui/pickers/Form4Layout.h"
 #include "ui/pickers/PickerArtwork.h"
@@ -86,9 +87,9 @@ Form4::Form4(CitySelection& selection, QWidget* parent) : QWidget(parent, Qt::Wi
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(kPointerLabelMilliseconds);
   connect(Timer1, &QTimer::timeout, this, &Form4::FollowPointer);
-  Timer1->start();
 
   ApplyInterfaceLanguage();
+  RetextOnSwitch(this, SwitchStep::CityTooltips, [this] { ApplyInterfaceLanguage(); });
 }
 
 Form4::~Form4() = default;
@@ -165,6 +166,18 @@ void Form4::paintEvent(QPaintEvent*) {
   painter.drawPixmap(0, 0, CityMapPicture());
   PaintSelectionMark(painter,
                      QRectF(Pic_ico[static_cast<std::size_t>(selection_.Selected())]->geometry()).center());
+}
+
+// The name follows the pointer only while the map is on the screen (a language switch may
+// prepare the picker long before it is opened).
+void Form4::showEvent(QShowEvent* event) {
+  Timer1->start();
+  QWidget::showEvent(event);
+}
+
+void Form4::hideEvent(QHideEvent* event) {
+  Timer1->stop();
+  QWidget::hideEvent(event);
 }
 
 void Form4::keyPressEvent(QKeyEvent* event) {

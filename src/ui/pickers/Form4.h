@@ -31,7 +31,8 @@ class Form4 : public QWidget {
 
   // A click on Pic_ico(city).
   void ClickCity(int city);
-  // Rewrites the caption, the labels, the button and the 66 tooltips in the language now in force.
+  // Rewrites the caption, the labels, the button and the 66 tooltips in the language now in force
+  // (every language switch calls it). The tooltips come from ListCity, which keeps its GBK.
   void ApplyInterfaceLanguage();
 
  signals:
@@ -40,6 +41,8 @@ class Form4 : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void FollowPointer();

@@ -17,6 +17,7 @@
 #include "ui/app/Prompts.h"
 #include "ui/app/TextCodec.h"
 #include "ui/chrome/Artwork.h"
+#include "ui/lang/LanguageSwitch.h"
 #include "ui/pickers/Form6Layout.h"
 #include "ui/pickers/GeneralListModel.h"
 #include "ui/pickers/PickerArtwork.h"
@@ -56,6 +57,7 @@ Form6::Form6(ProgramContext& context, QWidget* parent)
   BuildListSide();
   BuildDetailSide();
   ApplyInterfaceLanguage();
+  RetextOnSwitch(this, SwitchStep::RelatedGeneralRows, [this] { ApplyInterfaceLanguage(); });
 }
 
 Form6::~Form6() = default;

@@ -9,6 +9,7 @@
 #include "ui/app/ProgramContext.h"
 #include "ui/app/TextCodec.h"
 #include "ui/editor/Form1.h"
+#include "ui/lang/LanguageSwitch.h"
 #include "ui/pickers/Form3.h"
 #include "ui/pickers/Form4.h"
 #include "ui/pickers/Form6.h"
@@ -23,6 +24,10 @@ PickerActions::PickerActions(ProgramContext& context, Form1& form1)
   connect(&form1, &Form1::abilityPickerRequested, this, &PickerActions::OpenAbilityPicker);
   connect(&form1, &Form1::cityPickerRequested, this, &PickerActions::OpenCityPicker);
   connect(&form1, &Form1::linkPickerRequested, this, [this](int) { OpenRelatedGeneralPicker(); });
+  // A switch prepares the two pickers it rewrites when they are not there (hidden); those that
+  // exist rewrite themselves at the same steps.
+  RetextOnSwitch(this, SwitchStep::RelatedGeneralRows, [this] { EnsureRelatedGeneralPicker(); });
+  RetextOnSwitch(this, SwitchStep::CityTooltips, [this] { EnsureCityPicker(); });
 }
 
 PickerActions::~PickerActions() {
@@ -65,14 +70,21 @@ void PickerActions::OpenAbilityPicker() {
   TakeOverEditor(abilityPicker_);
 }
 
+Form4& PickerActions::EnsureCityPicker() {
+  if (cityPicker_ == nullptr) {
+    cityPicker_ = new Form4(cities_);
+    connect(cityPicker_, &Form4::cityConfirmed, this, &PickerActions::ApplyCity);
+  }
+  return *cityPicker_;
+}
+
 void PickerActions::OpenCityPicker() {
-  if (cityPicker_ != nullptr) {
-    cityPicker_->raise();
+  Form4& picker = EnsureCityPicker();
+  if (picker.isVisible()) {
+    picker.raise();
     return;
   }
-  cityPicker_ = new Form4(cities_);
-  connect(cityPicker_, &Form4::cityConfirmed, this, &PickerActions::ApplyCity);
-  TakeOverEditor(cityPicker_);
+  TakeOverEditor(&picker);
 }
 
 Form3* PickerActions::AbilityPicker() const {

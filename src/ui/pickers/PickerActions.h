@@ -33,9 +33,12 @@ class PickerActions : public QObject {
   // editor stays usable.
   void OpenRelatedGeneralPicker();
 
-  // The pickers now open (nothing when closed); the related-general picker once made stays.
+  // The pickers now open (nothing when closed; the city picker also while a language switch has
+  // prepared it hidden); the related-general picker once made stays.
   Form3* AbilityPicker() const;
   Form4* CityPicker() const;
+  // The city picker, made (hidden, the editor left alone) when it does not exist yet.
+  Form4& EnsureCityPicker();
   Form6* RelatedGeneralPicker() const { return relatedGeneralPicker_.get(); }
   // The related-general picker, made (hidden) when it does not exist yet.
   Form6& EnsureRelatedGeneralPicker();

@@ -12,10 +12,13 @@
 #include <QTimer>
 
 #include "core/lang/BrowserTexts.h"
+#include "core/lang/LanguageState.h"
+#include "core/lang/LanguageSwitchTexts.h"
 #include "ui/app/ProgramArtwork.h"
 #include "ui/app/TextCodec.h"
 #include "ui/chrome/ArrowComboBox.h"
 #include "ui/chrome/Artwork.h"
+#include "ui/lang/LanguageSwitch.h"
 #include "ui/portraits/BrowserArtwork.h"
 #include "ui/portraits/FaceDrawing.h"
 #include "ui/portraits/Form_3CGBR.h"
@@ -30,6 +33,7 @@ namespace layout = form_cgbr_layout;
 // The preview follows the pointer about a hundred times a second: smooth to the eye without
 // waking the program a thousand times a second.
 constexpr int kFollowMilliseconds = 10;
+constexpr int kEventsCategoryRow = 7;
 
 QString BrowserStyleSheet() {
   return QStringLiteral(
@@ -52,6 +56,13 @@ QString BrowserStyleSheet() {
       "QLabel#Label1 { color: #f0d68c; background: transparent; }");
 }
 
+// A category's list text. From the first language switch on, the events category reads as the
+// switch writes it ("ィべント"), not as the list first read ("ィべソト").
+std::string_view CategoryText(int row) {
+  if (row == kEventsCategoryRow && SharedLanguageState().HasSwitched()) return texts::SwitchCategoryEvents;
+  return FaceCategories()[row].ListText;
+}
+
 }  // namespace
 
 PreviewFlag& SharedPreviewFlag() {
@@ -59,8 +70,11 @@ PreviewFlag& SharedPreviewFlag() {
   return flag;
 }
 
-Form_CGBR::Form_CGBR(const PathSettings& paths, QWidget* parent)
-    : QWidget(parent, Qt::Window), paths_(paths), background_(PaintBrowserBackground()) {
+Form_CGBR::Form_CGBR(const PathSettings& paths, QWidget* parent, FirstFill firstFill)
+    : QWidget(parent, Qt::Window),
+      paths_(paths),
+      background_(PaintBrowserBackground()),
+      fillWaits_(firstFill == FirstFill::WhenShown) {
   setObjectName(QStringLiteral("Form_CGBR"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(layout::kClientSize);
@@ -83,6 +97,7 @@ Form_CGBR::Form_CGBR(const PathSettings& paths, QWidget* parent)
   connect(Timer1, &QTimer::timeout, this, &Form_CGBR::FollowPointer);
 
   ApplyInterfaceLanguage();
+  RetextOnSwitch(this, SwitchStep::BrowserTexts, [this] { ApplyInterfaceLanguage(); });
   // A new browser always starts at the first category, first page.
   Com_CG->setCurrentIndex(0);
   ChangeCategory(0);
@@ -122,8 +137,7 @@ void Form_CGBR::BuildTopBar() {
 
 void Form_CGBR::ApplyInterfaceLanguage() {
   setWindowTitle(Caption(texts::BrowserCaption));
-  for (int row = 0; row < kFaceCategoryCount; ++row)
-    Com_CG->setItemText(row, Caption(FaceCategories()[row].ListText));
+  for (int row = 0; row < kFaceCategoryCount; ++row) Com_CG->setItemText(row, Caption(CategoryText(row)));
   const std::string_view pageCaptions[kMostPages] = {texts::PageButton1, texts::PageButton2,
                                                      texts::PageButton3, texts::PageButton4,
                                                      texts::PageButton5, texts::PageButton6};
@@ -153,6 +167,7 @@ void Form_CGBR::ChangePage(int page) {
 }
 
 void Form_CGBR::FillPage() {
+  if (fillWaits_) return;
   for (int i = 0; i < kMostPages; ++i) Cmd_CGPG[i]->setChecked(i == page_);
   const FaceCategory category = Category();
   int used = 0;
@@ -216,6 +231,14 @@ void Form_CGBR::FollowPointer() {
       PreviewTopLeft({pointer.x(), pointer.y()}, preview_->width(), preview_->height(),
                      {area.left(), area.top(), area.width(), area.height()});
   preview_->move(topLeft.X, topLeft.Y);
+}
+
+void Form_CGBR::showEvent(QShowEvent* event) {
+  if (fillWaits_) {
+    fillWaits_ = false;
+    FillPage();
+  }
+  QWidget::showEvent(event);
 }
 
 void Form_CGBR::paintEvent(QPaintEvent*) {

@@ -30,8 +30,13 @@ PreviewFlag& SharedPreviewFlag();
 class Form_CGBR : public QWidget {
   Q_OBJECT
  public:
+  // When the first page's thumbnails are drawn: at once, or when the browser is first shown (a
+  // browser prepared hidden by a language switch reads no archive until it is opened).
+  enum class FirstFill { Now, WhenShown };
+
   // `paths` gives the six archives; the browser keeps a copy.
-  explicit Form_CGBR(const PathSettings& paths, QWidget* parent = nullptr);
+  explicit Form_CGBR(const PathSettings& paths, QWidget* parent = nullptr,
+                     FirstFill firstFill = FirstFill::Now);
   ~Form_CGBR() override;
 
   // --- Controls (object names are the member names; array members end in _<index>) ---
@@ -43,7 +48,7 @@ class Form_CGBR : public QWidget {
   QTimer* Timer1 = nullptr;                // moves the preview with the pointer while it is shown
 
   // Rewrites the caption, the category texts and the page captions in the language in force (the
-  // chosen category and page stay).
+  // chosen category and page stay). Every language switch calls it.
   void ApplyInterfaceLanguage();
 
   int CurrentCategory() const { return category_; }
@@ -62,6 +67,7 @@ class Form_CGBR : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildTopBar();
@@ -79,6 +85,7 @@ class Form_CGBR : public QWidget {
   QPointer<Form_3CGBR> preview_;
   int category_ = 0;
   int page_ = 0;
+  bool fillWaits_ = false;  // the page is drawn at the first show
 };
 
 }  // namespace tavlor

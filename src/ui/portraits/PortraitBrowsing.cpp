@@ -6,6 +6,7 @@
 #include "core/portraits/FaceCategories.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/editor/Form1.h"
+#include "ui/lang/LanguageSwitch.h"
 #include "ui/portraits/FaceArchiveOpener.h"
 #include "ui/portraits/Form_CGBR.h"
 
@@ -29,15 +30,18 @@ void PlaceOverEditor(Form_CGBR& browser, const Form1& form1) {
 
 }  // namespace
 
+Form_CGBR& EnsurePortraitBrowser(ProgramContext& context, Form1& form1) {
+  if (auto* browser = form1.findChild<Form_CGBR*>(QString(), Qt::FindDirectChildrenOnly)) return *browser;
+  auto* browser = new Form_CGBR(context.Paths, &form1, Form_CGBR::FirstFill::WhenShown);
+  QObject::connect(browser, &Form_CGBR::faceChosen, &form1,
+                   [&context, &form1](const FaceChoice& choice) { TakeChosenFace(context, form1, choice); });
+  return *browser;
+}
+
 Form_CGBR* ShowPortraitBrowser(ProgramContext& context, Form1& form1) {
-  auto* browser = form1.findChild<Form_CGBR*>(QString(), Qt::FindDirectChildrenOnly);
-  if (browser == nullptr) {
-    browser = new Form_CGBR(context.Paths, &form1);
-    QObject::connect(browser, &Form_CGBR::faceChosen, &form1, [&context, &form1](const FaceChoice& choice) {
-      TakeChosenFace(context, form1, choice);
-    });
-    PlaceOverEditor(*browser, form1);
-  }
+  Form_CGBR* browser = &EnsurePortraitBrowser(context, form1);
+  // A browser not on the screen yet (new, or prepared by a switch) opens over the editor.
+  if (!browser->isVisible()) PlaceOverEditor(*browser, form1);
   browser->setWindowState(browser->windowState() & ~Qt::WindowMinimized);
   browser->show();
   browser->raise();
@@ -56,6 +60,9 @@ void TakeChosenFace(ProgramContext& context, Form1& form1, const FaceChoice& cho
 void ConnectPortraitBrowser(ProgramContext& context, Form1& form1) {
   QObject::connect(&form1, &Form1::portraitBrowserRequested, &form1,
                    [&context, &form1] { ShowPortraitBrowser(context, form1); });
+  // A browser made now shows the new language from the start; one that exists rewrites itself.
+  RetextOnSwitch(&form1, SwitchStep::BrowserTexts,
+                 [&context, &form1] { EnsurePortraitBrowser(context, form1); });
 }
 
 }  // namespace tavlor
