@@ -259,6 +259,31 @@ class LanguageSwitchTest : public QObject {
     QVERIFY(browser->geometry().intersects(program.Editor->geometry()));
   }
 
+  void editorLabelsFollowTheSwitchFromWhatTheyShowed() {
+    SwitchProgram program;
+    Form1& editor = *program.Editor;
+    tavlor::EditorValues values = editor.CollectValues();
+    values.LinkNames[0] = tavlor::ToGbk(QStringLiteral("织田信长"));
+    values.BirthYearText = "1534";
+    values.AgeText = "49";
+    editor.ApplyValues(values);
+    editor.SMJS();
+    const QString age = editor.lb_sm[4]->text();
+    QVERIFY(age.endsWith(QStringLiteral("岁")));
+
+    program.List->M_BIG->trigger();
+    QCOMPARE(editor.LB_XXWJ[0]->text(), QStringLiteral("織田信長"));
+    // As SMJS writes the age in Traditional.
+    const QString retexted = editor.lb_sm[4]->text();
+    QVERIFY(retexted != age);
+    editor.SMJS();
+    QCOMPARE(retexted, editor.lb_sm[4]->text());
+    program.List->M_GB->trigger();
+    QCOMPARE(editor.LB_XXWJ[0]->text(), QStringLiteral("织田信长"));
+    QCOMPARE(editor.lb_sm[4]->text(), age);
+    QCOMPARE(editor.lb_CityName->text(), QStringLiteral("室町御所"));
+  }
+
   void tacticListKeepsItsChoiceAndAValueOutsideIt() {
     SwitchProgram program;
     tavlor::EditorValues values = program.Editor->CollectValues();

@@ -111,6 +111,10 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption settingsOption(
       QStringLiteral("settings"), QStringLiteral("Read Set.ini from <folder> instead of the program folder."),
       QStringLiteral("folder"));
+  const QCommandLineOption traditionalOption(
+      QStringLiteral("traditional"),
+      QStringLiteral("After start-up, switch to Traditional Chinese as the language menu's BIG码 does."));
+  options.addOption(traditionalOption);
   options.addOption(screenshotOption);
   options.addOption(pickOption);
   options.addOption(settingsOption);
@@ -157,6 +161,7 @@ int main(int argc, char* argv[]) {
     form2->show();
     form1->raise();
     splash.close();
+    if (options.isSet(traditionalOption)) form2->M_BIG->trigger();
     if (options.isSet(pickOption)) {
       const int row = options.value(pickOption).toInt();
       form2->MFLX->selectRow(row - 1);

@@ -28,6 +28,9 @@ void Form1::RetextShownTexts() {
   // The labels show names from the lists (GBK): shown again from what they were shown from.
   for (QLabel* name : LB_XXWJ) name->setText(Caption(GbkShownBeforeSwitch(name->text())));
   lb_CityName->setText(Caption(GbkShownBeforeSwitch(lb_CityName->text())));
+  // The six ages ("33岁", "已成仙") as SMJS last wrote them: the years may be mid-edit.
+  for (std::size_t i = 1; i < lb_sm.size(); ++i)
+    lb_sm[i]->setText(Caption(GbkShownBeforeSwitch(lb_sm[i]->text())));
   RetextValueBoxes();
 }
 
