@@ -96,9 +96,20 @@ struct SwitchProgram {
   }
 };
 
-int IndexOf(const QStringList& texts, const QString& text) {
-  const auto index = texts.indexOf(text);
-  return static_cast<int>(index);
+// `texts` with the four texts a switch writes differently from the windows' first texts (the
+// menus' spacing and wording, the events category) as the switch writes them in Simplified.
+QStringList WithTheSwitchsOwnTexts(QStringList texts) {
+  const QList<std::pair<QString, QString>> differences = {
+      {QStringLiteral("ィべソト"), QStringLiteral("ィべント")},
+      {QStringLiteral("退   出"), QStringLiteral("退    出")},
+      {QStringLiteral("如何建新武将"), QStringLiteral("如何建立新武将")},
+      {QStringLiteral("关  于"), QStringLiteral("关    于")}};
+  for (const auto& [first, switched] : differences) {
+    const auto index = texts.indexOf(first);
+    if (index < 0) return {};
+    texts[index] = switched;
+  }
+  return texts;
 }
 
 }  // namespace
@@ -147,21 +158,9 @@ class LanguageSwitchTest : public QObject {
     QVERIFY(!program.List->M_BIG->isChecked());
     // Back in Simplified every text is the Simplified original again; only the texts the switch
     // writes differently from the windows' first texts differ from before.
-    QStringList expected = before;
-    const auto replace = [&expected](const QString& from, const QString& to) {
-      const int index = IndexOf(expected, from);
-      QVERIFY2(index >= 0, qPrintable(from));
-      expected[index] = to;
-    };
-    replace(QStringLiteral("ィべソト"), QStringLiteral("ィべント"));
-    replace(QStringLiteral("退   出"), QStringLiteral("退    出"));
-    replace(QStringLiteral("如何建新武将"), QStringLiteral("如何建立新武将"));
-    replace(QStringLiteral("关  于"), QStringLiteral("关    于"));
+    const QStringList expected = WithTheSwitchsOwnTexts(before);
+    QVERIFY(!expected.isEmpty());
     const QStringList after = program.SwitchedTexts();
-    for (int i = 0; i < after.size() && i < expected.size(); ++i) {
-      QVERIFY2(after[i] == expected[i],
-               qPrintable(QStringLiteral("%1: %2 != %3").arg(i).arg(after[i], expected[i])));
-    }
     QCOMPARE(after, expected);
     QCOMPARE(SwitchProgram::ListRows(picker, 0), simplifiedNames);
 
@@ -170,6 +169,32 @@ class LanguageSwitchTest : public QObject {
     QCOMPARE(program.SwitchedTexts(), traditional);
     program.List->M_GB->trigger();
     QCOMPARE(program.SwitchedTexts(), expected);
+  }
+
+  void withoutTheGbBig5TablesOnlyTheMarksAndTheSwitchsOwnTextsChange() {
+    StartupFolder folder(3);
+    std::filesystem::remove(folder.Program() / "GB.DAT");
+    TestPrompter prompter;
+    ProgramContext context;
+    context.ProgramFolder = folder.Program();
+    Form1 editor(context);
+    Form2 list(context);
+    tavlor::RunStartup(context, editor, list);
+    tavlor::EditorValues values = editor.CollectValues();
+    values.LinkNames[0] = tavlor::ToGbk(QStringLiteral("织田信长"));
+    editor.ApplyValues(values);
+    const QStringList grid{list.CellText(2, 1), list.CellText(3, 1), list.CellText(1, 0)};
+    const QString tactic = editor.COB_ZF->itemText(0);
+
+    list.M_BIG->trigger();
+    QVERIFY(list.M_BIG->isChecked());
+    QVERIFY(!tavlor::IsSimplified());
+    QCOMPARE(list.M_system->title(), QStringLiteral("系统"));
+    QCOMPARE(list.M_Exit->text(), QStringLiteral("退    出"));
+    QCOMPARE((QStringList{list.CellText(2, 1), list.CellText(3, 1), list.CellText(1, 0)}), grid);
+    QCOMPARE(editor.COB_ZF->itemText(0), tactic);
+    QCOMPARE(editor.LB_XXWJ[0]->text(), QStringLiteral("织田信长"));  // not misread as Big5
+    QCOMPARE(editor.lb_CityName->text(), QStringLiteral("室町御所"));
   }
 
   void cityIconsShowConvertedNamesWhileListCityKeepsItsGbk() {
@@ -256,6 +281,8 @@ class LanguageSwitchTest : public QObject {
     QVERIFY(program.Editor->isEnabled());
     QVERIFY(tavlor::ShowPortraitBrowser(*program.Context, *program.Editor) == browser);
     QVERIFY(browser->isVisible());
+    // Its first page is read now (the test game has no medium faces to read, and says so).
+    QCOMPARE(program.Prompter.Messages().size(), 1);
     QVERIFY(browser->geometry().intersects(program.Editor->geometry()));
   }
 
