@@ -30,7 +30,12 @@ class GeneralEditingTest : public ::testing::Test {
   std::unique_ptr<TextTables> tables = testing::SmallTextTables();
   std::unique_ptr<GeneralTable> table = std::make_unique<GeneralTable>();
   BuiltinGeneralLists lists = BuiltinLists();
-  EditorValues values = DefaultEditorValues();
+  // The default readings' kana are not in the small tables, and a write refuses what it cannot store.
+  EditorValues values = [] {
+    EditorValues defaults = DefaultEditorValues();
+    defaults.Readings = {testing::GbkOf({12, 13}), testing::GbkOf({14, 15})};
+    return defaults;
+  }();
   EditorState state;
 };
 

@@ -62,7 +62,7 @@ class StartupTest : public QObject {
     StartedProgram program(folder.Path());
 
     const auto& messages = prompter.Messages();
-    QVERIFY2(messages.size() >= 6, qPrintable(prompter.Texts().join(" | ")));
+    QVERIFY2(messages.size() >= 7, qPrintable(prompter.Texts().join(" | ")));
     const QString settingsMessage = tavlor::FromGbk(tavlor::texts::CannotLoadSettings) +
                                     tavlor::FromNativePath((folder / "Set.ini").string());
     for (int i = 0; i < 4; ++i) {
@@ -70,15 +70,19 @@ class StartupTest : public QObject {
       QCOMPARE(messages[i].Text, settingsMessage);
       QCOMPARE(messages[i].Title, tavlor::ProgramTitle());
     }
-    for (int i = 4; i < 6; ++i) {
+    // One message names every missing character table.
+    QCOMPARE(messages[4].What, TestPrompter::Kind::Warning);
+    for (const char* table : {"GBKN.dat", "JISN.dat", "GB.DAT", "BIG5.DAT"})
+      QVERIFY2(messages[4].Text.contains(QLatin1String(table)), qPrintable(messages[4].Text));
+    for (int i = 5; i < 7; ++i) {
       QCOMPARE(messages[i].What, TestPrompter::Kind::Error);
       QCOMPARE(messages[i].Text, tavlor::FromGbk(tavlor::texts::FaceArchiveOpenError));
       QCOMPARE(messages[i].Title, QString());
     }
     // No edit-data path: said clearly, once, and start-up went on to the end.
-    QCOMPARE(messages.size(), 7);
-    QCOMPARE(messages[6].What, TestPrompter::Kind::Error);
-    QVERIFY(messages[6].Text.contains(QStringLiteral("SET.INI")));
+    QCOMPARE(messages.size(), 8);
+    QCOMPARE(messages[7].What, TestPrompter::Kind::Error);
+    QVERIFY(messages[7].Text.contains(QStringLiteral("SET.INI")));
     QVERIFY(program.Splash.isHidden());
 
     QCOMPARE(program.Context->Table.GeneralCount, 0);

@@ -8,6 +8,7 @@
 
 #include "core/data/GeneralTable.h"
 #include "core/editor/EditorState.h"
+#include "core/editor/StoredText.h"
 #include "core/portraits/FaceNumbers.h"
 
 namespace tavlor {
@@ -32,6 +33,11 @@ struct EditorValues {
   std::array<std::string, 4> BioLines;         // Tx_Lz(0..3)
   std::array<bool, 4> BioEnabled{true, true, true, true};
   std::string CityName;  // lb_CityName
+  // The stored field each text box was shown from (nothing for a box that shows no stored field):
+  // a box still showing it is written back with the field's own bytes.
+  std::array<std::optional<StoredOrigin>, 2> NameOrigins;
+  std::array<std::optional<StoredOrigin>, 2> ReadingOrigins;
+  std::array<std::optional<StoredOrigin>, 4> BioOrigins;
 
   bool operator==(const EditorValues&) const = default;
 };
@@ -43,6 +49,12 @@ EditorValues DefaultEditorValues();
 // to no face, or to a game face whose index the browser reads as an edit face): writing the general
 // then keeps its stored FaceNo instead of taking the previous general's face.
 inline constexpr int kKeepStoredFace = -1;
+
+// The editor's texts after the interface language changed: boxes still showing their stored field
+// show it in the new language, text the player typed is converted to it (RetypedText), and the
+// city name is shown again for `curCity`.
+void RetextValues(EditorValues& values, int curCity, TextTables& tables, bool fromSimplified,
+                  bool toSimplified);
 
 // What showing a general does besides filling the values: which faces to draw.
 struct ShownGeneral {

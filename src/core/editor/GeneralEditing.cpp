@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/editor/StoredText.h"
+#include "core/editor/TextBudget.h"
 #include "core/lang/InterfaceTexts.h"
 #include "core/text/PlainTextRules.h"
 
@@ -50,6 +51,8 @@ EditResult AddGeneral(const EditorValues& values, const EditorState& state, Gene
     return Refused(EditOutcome::TableFull, texts::GeneralTableFull);
   if (!BirthYearKeepsTable(values))
     return Refused(EditOutcome::BirthYearNotPositive, texts::BirthYearMustBePositive);
+  if (FirstUnstorableText(values, tables, simplified))
+    return Refused(EditOutcome::TextNotStorable, texts::TextNotStorable);
   WriteGeneral(values, state, slot, table, tables, simplified);
   WriteListRow(values, slot, table, lists, tables, simplified);
   table.GeneralCount = slot + 1;
@@ -65,6 +68,9 @@ EditResult ChangeGeneral(const EditorValues& values, const EditorState& state, s
     return Refused(EditOutcome::PickedGeneralMissing, texts::PickedGeneralMissing);
   if (!BirthYearKeepsTable(values))
     return Refused(EditOutcome::BirthYearNotPositive, texts::BirthYearMustBePositive);
+  // A character without a Shift-JIS form would be stored as nothing, a zero or the geta mark.
+  if (FirstUnstorableText(values, tables, simplified))
+    return Refused(EditOutcome::TextNotStorable, texts::TextNotStorable);
   WriteGeneral(values, state, slot, table, tables, simplified);
   WriteListRow(values, slot, table, lists, tables, simplified);
   return EditResult{EditOutcome::Changed, slot, {}};

@@ -18,6 +18,7 @@ enum class EditOutcome {
   NoGeneralPicked,       // "change" before a row was picked since the last load
   PickedGeneralMissing,  // the picked slot is not below GeneralCount
   BirthYearNotPositive,  // a birth year below 1 would end the table there on the next load
+  TextNotStorable,       // a typed character has no Shift-JIS form (FirstUnstorableText)
 };
 
 struct EditResult {

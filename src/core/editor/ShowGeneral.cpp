@@ -41,7 +41,8 @@ void ShowBiography(const GeneralRecord& record, EditorValues& values, TextTables
   const std::string stored[4] = {FieldBytes(record.BioLine1), FieldBytes(record.BioLine2),
                                  FieldBytes(record.BioLine3), FieldBytes(record.BioLine4)};
   for (std::size_t i = 0; i < 4; ++i) {
-    const std::string shown = ShownTextOfField(stored[i], tables, simplified);
+    values.BioOrigins[i] = ShowStoredField(stored[i], tables, simplified);
+    const std::string& shown = values.BioOrigins[i]->Shown;
     if (!shown.empty()) {
       values.BioLines[i] = shown;
       values.BioEnabled[i] = true;
@@ -73,10 +74,14 @@ ShownGeneral ShowGeneral(const GeneralTable& table, int slot, const EditorValues
   values.LinkNumberTexts = {"-1", "-1", "-1", "-1"};
   values.BioLines = {};
 
-  values.Names = {ShownTextOfField(FieldBytes(record.FamilyName), tables, simplified),
-                  ShownTextOfField(FieldBytes(record.GivenName), tables, simplified)};
-  values.Readings = {ShownTextOfField(FieldBytes(record.FamilyReading), tables, simplified),
-                     ShownTextOfField(FieldBytes(record.GivenReading), tables, simplified)};
+  values.NameOrigins = {ShowStoredField(FieldBytes(record.FamilyName), tables, simplified),
+                        ShowStoredField(FieldBytes(record.GivenName), tables, simplified)};
+  values.ReadingOrigins = {ShowStoredField(FieldBytes(record.FamilyReading), tables, simplified),
+                           ShowStoredField(FieldBytes(record.GivenReading), tables, simplified)};
+  for (std::size_t k = 0; k < 2; ++k) {
+    values.Names[k] = values.NameOrigins[k]->Shown;
+    values.Readings[k] = values.ReadingOrigins[k]->Shown;
+  }
 
   // Values the option buttons cannot show stay as stored; the window shows them recognisably and
   // "change" writes them back unless the user picks another option.

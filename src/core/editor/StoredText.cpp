@@ -26,6 +26,29 @@ std::string StoredBytesOfShownText(std::string_view shown, std::size_t width, Te
   return PadToBytes(stored, width, '\0');
 }
 
+StoredOrigin ShowStoredField(std::string_view storedBytes, TextTables& tables, bool simplified) {
+  return {std::string(storedBytes), ShownTextOfField(storedBytes, tables, simplified)};
+}
+
+bool ShowsStoredText(const std::optional<StoredOrigin>& origin, std::string_view text, bool trimmed) {
+  if (!origin) return false;
+  return (trimmed ? TrimBlanks(text) : text) == origin->Shown;
+}
+
+std::string FieldBytesOfBox(const std::optional<StoredOrigin>& origin, std::string_view text,
+                            std::size_t width, bool trimmed, TextTables& tables, bool simplified) {
+  // A field read from a file always has its width; anything else (a hand-made origin) is not
+  // trusted to fill the field exactly.
+  if (ShowsStoredText(origin, text, trimmed) && origin->Bytes.size() == width) return origin->Bytes;
+  return StoredBytesOfShownText(trimmed ? TrimBlanks(text) : text, width, tables, simplified);
+}
+
+std::string RetypedText(std::string_view shown, TextTables& tables, bool fromSimplified, bool toSimplified) {
+  if (fromSimplified == toSimplified) return std::string(shown);
+  const std::string gbk = GbkOfShownText(shown, tables, fromSimplified);
+  return toSimplified ? gbk : GbToBig5(gbk, tables.GbBig5);
+}
+
 std::optional<std::string> FirstUncarriedCharacter(std::string_view gbk, const GbkJisTables& tables) {
   constexpr std::string_view kGetaGbk = "\xA1\xFE";  // 〓
   constexpr std::string_view kGetaSjis = "\x81\xAC";

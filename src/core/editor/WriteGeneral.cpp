@@ -24,15 +24,17 @@ int32_t StoredFaceNumber(int32_t faceCode, int32_t oldFaceNo) {
   return mapped;
 }
 
+// A name or reading box, trimmed: its field's own bytes while it shows them, else the typed text.
 template <std::size_t Width>
-void StoreName(TextField<Width>& field, const std::string& shown, TextTables& tables, bool simplified) {
-  StoreField(field, StoredBytesOfShownText(TrimBlanks(shown), Width, tables, simplified));
+void StoreName(TextField<Width>& field, const std::string& shown, const std::optional<StoredOrigin>& origin,
+               TextTables& tables, bool simplified) {
+  StoreField(field, FieldBytesOfBox(origin, shown, Width, true, tables, simplified));
 }
 
 // A biography line (untrimmed) and its break byte: 10 only after 18 double-byte characters.
-uint8_t StoreBioLine(TextField<kBioLineWidth>& field, const std::string& shown, TextTables& tables,
-                     bool simplified) {
-  const std::string stored = StoredBytesOfShownText(shown, kBioLineWidth, tables, simplified);
+uint8_t StoreBioLine(TextField<kBioLineWidth>& field, const std::string& shown,
+                     const std::optional<StoredOrigin>& origin, TextTables& tables, bool simplified) {
+  const std::string stored = FieldBytesOfBox(origin, shown, kBioLineWidth, false, tables, simplified);
   StoreField(field, stored);
   return IsDoubleByteCodes(stored, kBioLineWidth / 2) ? kBioBreak : 0;
 }
@@ -66,15 +68,18 @@ void WriteGeneral(const EditorValues& values, const EditorState& state, int slot
   record.HeadD = 0;
   record.HeadE = 0;
 
-  StoreName(record.FamilyName, values.Names[0], tables, simplified);
-  StoreName(record.FamilyReading, values.Readings[0], tables, simplified);
-  StoreName(record.GivenName, values.Names[1], tables, simplified);
-  StoreName(record.GivenReading, values.Readings[1], tables, simplified);
+  StoreName(record.FamilyName, values.Names[0], values.NameOrigins[0], tables, simplified);
+  StoreName(record.FamilyReading, values.Readings[0], values.ReadingOrigins[0], tables, simplified);
+  StoreName(record.GivenName, values.Names[1], values.NameOrigins[1], tables, simplified);
+  StoreName(record.GivenReading, values.Readings[1], values.ReadingOrigins[1], tables, simplified);
 
-  record.BioBreak1 = StoreBioLine(record.BioLine1, values.BioLines[0], tables, simplified);
-  record.BioBreak2 = StoreBioLine(record.BioLine2, values.BioLines[1], tables, simplified);
-  record.BioBreak3 = StoreBioLine(record.BioLine3, values.BioLines[2], tables, simplified);
-  StoreBioLine(record.BioLine4, values.BioLines[3], tables, simplified);
+  record.BioBreak1 =
+      StoreBioLine(record.BioLine1, values.BioLines[0], values.BioOrigins[0], tables, simplified);
+  record.BioBreak2 =
+      StoreBioLine(record.BioLine2, values.BioLines[1], values.BioOrigins[1], tables, simplified);
+  record.BioBreak3 =
+      StoreBioLine(record.BioLine3, values.BioLines[2], values.BioOrigins[2], tables, simplified);
+  StoreBioLine(record.BioLine4, values.BioLines[3], values.BioOrigins[3], tables, simplified);
   record.BioTail = {};
 
   record.Sex = state.CurSex;

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -105,11 +106,35 @@ void LoadGenerals(ProgramContext& context) {
   LoadGeneralsReporting(context);
 }
 
+// One message naming every table file that is missing or damaged and what its loss costs; names
+// then show as far as the remaining tables allow.
+void ReportDamagedTables(const ProgramContext& context) {
+  const std::vector<DamagedTableFile> damaged = DamagedTableFiles(SharedTextTables());
+  if (damaged.empty()) return;
+  QString text = QStringLiteral("程序文件夹 %1 中的字符表有问题：\n")
+                     .arg(QDir::toNativeSeparators(FromNativePath(context.ProgramFolder.string())));
+  for (const DamagedTableFile& file : damaged) {
+    const QString state =
+        file.Bytes ? QStringLiteral("只有 %1 字节，应为 %2 字节").arg(*file.Bytes).arg(file.ExpectedBytes)
+                   : QStringLiteral("找不到或无法读取");
+    QString cost;
+    if (file.Name == "GBKN.dat")
+      cost = QStringLiteral("名字改由 JISN.dat 反查显示，个别字可能显示为别的字形");
+    if (file.Name == "JISN.dat")
+      cost = QStringLiteral("新输入的名字、读音和列传无法保存（未改动的照原样保存）");
+    if (file.Name == "GB.DAT" || file.Name == "BIG5.DAT") cost = QStringLiteral("繁体模式只能显示简体");
+    text += QStringLiteral("\n%1：%2。\n    %3。").arg(QString::fromStdString(file.Name), state, cost);
+  }
+  text += QStringLiteral("\n\n请把这些文件放回程序文件夹后重新启动。");
+  CurrentPrompter().Warn(text, QStringLiteral("字符表"));
+}
+
 }  // namespace
 
 void RunStartup(ProgramContext& context, Form1& form1, Form2& form2, QWidget* splash) {
   ResolveProgramPaths(context);
   LoadAllTextTables(context.ProgramFolder);
+  ReportDamagedTables(context);
   StyleProgramWindow(form1);
   StyleProgramWindow(form2);
   PlaceWindows(form1, form2);

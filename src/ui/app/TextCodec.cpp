@@ -178,7 +178,11 @@ QString FromInterfaceBytes(std::string_view bytes) {
 }
 
 EncodedText EncodeInterfaceText(const QString& text) {
-  return InterfaceUsesBig5() ? EncodeBig5(text) : EncodeGbk(text);
+  return EncodeInterfaceText(text, InterfaceUsesBig5());
+}
+
+EncodedText EncodeInterfaceText(const QString& text, bool big5) {
+  return big5 ? EncodeBig5(text) : EncodeGbk(text);
 }
 
 std::string ToInterfaceBytes(const QString& text) {

@@ -36,6 +36,8 @@ bool InterfaceUsesBig5();
 QString FromInterfaceBytes(std::string_view bytes);
 std::string ToInterfaceBytes(const QString& text);
 EncodedText EncodeInterfaceText(const QString& text);
+// Typed text as the bytes of a given interface encoding (Big5 or GBK), whatever is in force now.
+EncodedText EncodeInterfaceText(const QString& text, bool big5);
 
 // A fixed interface text (GBK literal) as shown in the language now in force: converted with
 // GbToBig5 first in Traditional mode.

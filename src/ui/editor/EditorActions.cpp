@@ -71,7 +71,17 @@ void ShowPickedGeneral(ProgramContext& context, Form1& form1, int row) {
   context.RowPicked = true;
 }
 
+// A typed character that cannot be stored is named before anything is asked or written.
+bool TypedTextStorable(const Form1& form1) {
+  const QString problem = form1.UnstorableTextMessage();
+  if (problem.isEmpty()) return true;
+  CurrentPrompter().Warn(problem, kPromptTitle);
+  return false;
+}
+
 void ChangePickedGeneral(ProgramContext& context, Form1& form1, Form2& form2) {
+  // With no general picked the refusal to come says what to do first.
+  if (context.RowPicked && !TypedTextStorable(form1)) return;
   if (!CurrentPrompter().AskYesNo(QStringLiteral("你确定要修改并保存所选择的武将数据吗？"), kPromptTitle))
     return;
   const std::optional<int> picked =
@@ -91,6 +101,7 @@ void ChangePickedGeneral(ProgramContext& context, Form1& form1, Form2& form2) {
 }
 
 void AddNewGeneral(ProgramContext& context, Form1& form1, Form2& form2) {
+  if (!TypedTextStorable(form1)) return;
   if (!CurrentPrompter().AskYesNo(QStringLiteral("你确定要保存此新武将数据吗？"), kPromptTitle)) return;
   const EditorValues values = form1.CollectValues();
   const EditResult result =

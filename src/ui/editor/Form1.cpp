@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVariantAnimation>
 
+#include "core/lang/LanguageState.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/chrome/PictureBox.h"
 #include "ui/editor/Form1Background.h"
@@ -38,6 +39,7 @@ Form1::Form1(ProgramContext& context, QWidget* parent)
 
   BuildTimers();
   BuildNameFields();
+  BuildTextBudgets();
   BuildYearFields();
   BuildLifespanLine();
   BuildOptions();
@@ -53,6 +55,13 @@ Form1::Form1(ProgramContext& context, QWidget* parent)
   ApplyValues(DefaultEditorValues());
   ApplyState(context_.State);
   SMJS();
+
+  // The texts shown follow the interface language, so a change after a switch writes the names
+  // the player sees.
+  QPointer<Form1> guard(this);
+  SharedLanguageState().OnChange([guard](bool) {
+    if (guard) guard->RetextValueBoxes();
+  });
 }
 
 Form1::~Form1() = default;

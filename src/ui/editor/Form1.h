@@ -45,6 +45,10 @@ class Form1 : public QWidget {
   // --- Controls (object names are the member names; array members end in _<index>) ---
   std::array<QLineEdit*, 2> tx_Name1{};  // 0 family name, 1 given name
   std::array<QLineEdit*, 2> tx_DY{};     // readings
+  // Under each name and reading box: the bytes its Shift-JIS form takes against the field's width
+  // ("8/11"), red past the width or when a character cannot be stored (that character is named).
+  std::array<QLabel*, 2> NameBudget{};
+  std::array<QLabel*, 2> ReadingBudget{};
   QLineEdit* TX_year = nullptr;          // birth year
   QProgressBar* pbar_year = nullptr;     // 1460..1650, dragged with the left button
   QLineEdit* TX_age = nullptr;           // lifespan, counting both end years
@@ -99,6 +103,15 @@ class Form1 : public QWidget {
   // The controls' contents as plain values (texts are interface bytes) and back.
   EditorValues CollectValues() const;
   void ApplyValues(const EditorValues& values);
+  // The first character typed into a name, reading or biography box that cannot be stored (no code
+  // in the interface's encoding, or no Shift-JIS form), as a message naming it and its box; empty
+  // when every typed character can be stored. Boxes the player left alone are never named.
+  QString UnstorableTextMessage() const;
+  // After a change of the interface language: the name, reading and biography boxes the player
+  // left alone show their stored fields in the new language, typed text is converted to it and
+  // kept, and the home base's name follows. Does nothing when the boxes already show the language
+  // in force, so calling it twice is harmless.
+  void RetextValueBoxes();
   // Shows the sex, origin, status and voice options of `state` and takes its values.
   void ApplyState(const EditorState& state);
   // After a language switch: the names, readings and biography lines show in the new language.
@@ -136,6 +149,8 @@ class Form1 : public QWidget {
 
  private:
   void BuildNameFields();
+  void BuildTextBudgets();
+  void UpdateTextBudgets();
   void BuildYearFields();
   void BuildLifespanLine();
   void BuildOptions();
@@ -160,6 +175,10 @@ class Form1 : public QWidget {
   void OnChangeButton(int index);
   void OnQuit();
   void DockListWindow();
+  // The name, reading and biography boxes in one order, with what ApplyValues last put there.
+  std::array<QLineEdit*, 8> TextBoxes() const;
+  EditorValues CollectValuesIn(bool big5) const;
+  void ApplyTextBoxes(const EditorValues& values);
 
   ProgramContext& context_;
   HoverWatch hover_;
@@ -172,6 +191,13 @@ class Form1 : public QWidget {
   QPointer<QWidget> dockedWindow_;
   QPointer<QCheckBox> autoFollow_;
   std::function<bool()> unsavedChangesGuard_;
+  // What ApplyValues put into each of TextBoxes(): the text shown and the bytes it came from. A box
+  // still showing that text gives those bytes back as they were, not its text encoded again.
+  std::array<QString, 8> appliedTexts_;
+  std::array<std::string, 8> appliedBytes_;
+  std::array<std::optional<StoredOrigin>, 8> textOrigins_;  // the stored field behind each box
+  bool textsSimplified_ = true;                             // the language the boxes' texts are in
+  bool textsBig5_ = false;  // whether that language's bytes were Big5 (the tables loaded)
 };
 
 }  // namespace tavlor

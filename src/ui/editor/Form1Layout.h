@@ -55,6 +55,10 @@ inline constexpr std::array<QRect, 2> kNameCaptions{QRect{272, 60, 44, 28}, QRec
 inline constexpr std::array<QRect, 2> kNames{QRect{318, 60, 130, 28}, QRect{502, 60, 190, 28}};
 inline constexpr std::array<QRect, 2> kReadingCaptions{QRect{272, 104, 44, 28}, QRect{456, 104, 44, 28}};
 inline constexpr std::array<QRect, 2> kReadings{QRect{318, 104, 130, 28}, QRect{502, 104, 190, 28}};
+// The byte budget under each name and reading box, flush with its right edge.
+inline constexpr QRect BudgetUnder(const QRect& box) {
+  return {box.right() - 119, box.bottom() + 1, 120, 14};
+}
 
 // Years: row 0 birth year, row 1 lifespan.
 inline constexpr std::array<QRect, 2> kYearCaptions{QRect{272, 166, 46, 26}, QRect{272, 202, 46, 26}};

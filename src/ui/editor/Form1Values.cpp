@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/lang/LanguageState.h"
+#include "core/text/TextTables.h"
+#include "ui/app/ProgramContext.h"
 #include "ui/app/TextCodec.h"
 #include "ui/editor/Form1.h"
 
@@ -31,44 +34,94 @@ int32_t ListValue(const QComboBox* list, int entries) {
   return index >= entries ? list->itemData(index).toInt() : index;
 }
 
-std::string Bytes(const QLineEdit* box) {
-  return ToInterfaceBytes(box->text());
+std::string Bytes(const QLineEdit* box, bool big5) {
+  return EncodeInterfaceText(box->text(), big5).Bytes;
 }
-std::string Bytes(const QLabel* label) {
-  return ToInterfaceBytes(label->text());
+std::string Bytes(const QLabel* label, bool big5) {
+  return EncodeInterfaceText(label->text(), big5).Bytes;
+}
+
+// The eight text boxes' values and origins in the order of Form1::TextBoxes().
+std::array<std::string*, 8> TextValues(EditorValues& values) {
+  return {&values.Names[0],    &values.Names[1],    &values.Readings[0], &values.Readings[1],
+          &values.BioLines[0], &values.BioLines[1], &values.BioLines[2], &values.BioLines[3]};
+}
+std::array<std::optional<StoredOrigin>*, 8> TextOrigins(EditorValues& values) {
+  return {&values.NameOrigins[0],    &values.NameOrigins[1], &values.ReadingOrigins[0],
+          &values.ReadingOrigins[1], &values.BioOrigins[0],  &values.BioOrigins[1],
+          &values.BioOrigins[2],     &values.BioOrigins[3]};
 }
 
 }  // namespace
 
+std::array<QLineEdit*, 8> Form1::TextBoxes() const {
+  return {tx_Name1[0], tx_Name1[1], tx_DY[0], tx_DY[1], Tx_Lz[0], Tx_Lz[1], Tx_Lz[2], Tx_Lz[3]};
+}
+
 EditorValues Form1::CollectValues() const {
+  return CollectValuesIn(InterfaceUsesBig5());
+}
+
+EditorValues Form1::CollectValuesIn(bool big5) const {
   EditorValues values;
-  for (int k = 0; k < 2; ++k) {
-    values.Names[k] = Bytes(tx_Name1[k]);
-    values.Readings[k] = Bytes(tx_DY[k]);
+  const std::array<QLineEdit*, 8> boxes = TextBoxes();
+  const auto texts = TextValues(values);
+  const auto origins = TextOrigins(values);
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    const QString text = boxes[i]->text();
+    // Untouched text keeps the bytes it was shown from: decoding and encoding again need not
+    // give them back (a damaged field, a code the codec reads another way).
+    *texts[i] = text == appliedTexts_[i] ? appliedBytes_[i] : EncodeInterfaceText(text, big5).Bytes;
+    *origins[i] = textOrigins_[i];
   }
-  values.BirthYearText = Bytes(TX_year);
-  values.AgeText = Bytes(TX_age);
-  values.DeathYearText = Bytes(lb_sm[0]);
+  values.BirthYearText = Bytes(TX_year, big5);
+  values.AgeText = Bytes(TX_age, big5);
+  values.DeathYearText = Bytes(lb_sm[0], big5);
   for (int i = 0; i < 5; ++i) {
-    values.AbilityTexts[i] = Bytes(lb4W[i]);
+    values.AbilityTexts[i] = Bytes(lb4W[i], big5);
     values.Aptitudes[i] = ListValue(Com_SS[i], kAptitudeEntries);
   }
   values.Tactic = ListValue(COB_ZF, kTacticEntries);
   for (int row = 0; row < 4; ++row) {
-    values.LinkNumberTexts[row] = Bytes(tx_XXWJ[row]);
-    values.LinkNames[row] = Bytes(LB_XXWJ[row]);
-    values.BioLines[row] = Bytes(Tx_Lz[row]);
+    values.LinkNumberTexts[row] = Bytes(tx_XXWJ[row], big5);
+    values.LinkNames[row] = Bytes(LB_XXWJ[row], big5);
     values.BioEnabled[row] = Tx_Lz[row]->isEnabled();
   }
-  values.CityName = Bytes(lb_CityName);
+  values.CityName = Bytes(lb_CityName, big5);
   return values;
 }
 
-void Form1::ApplyValues(const EditorValues& values) {
-  for (int k = 0; k < 2; ++k) {
-    tx_Name1[k]->setText(FromInterfaceBytes(values.Names[k]));
-    tx_DY[k]->setText(FromInterfaceBytes(values.Readings[k]));
+void Form1::ApplyTextBoxes(const EditorValues& values) {
+  EditorValues copy = values;
+  const std::array<QLineEdit*, 8> boxes = TextBoxes();
+  const auto texts = TextValues(copy);
+  const auto origins = TextOrigins(copy);
+  // The typing rules of the biography lines stay quiet meanwhile.
+  applyingValues_ = true;
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    appliedBytes_[i] = *texts[i];
+    textOrigins_[i] = *origins[i];
+    boxes[i]->setText(FromInterfaceBytes(appliedBytes_[i]));
+    appliedTexts_[i] = boxes[i]->text();
   }
+  applyingValues_ = false;
+  textsSimplified_ = IsSimplified();
+  textsBig5_ = InterfaceUsesBig5();
+  lb_CityName->setText(FromInterfaceBytes(values.CityName));
+  UpdateTextBudgets();
+}
+
+void Form1::RetextValueBoxes() {
+  if (textsSimplified_ == IsSimplified()) return;
+  // Typed text is read in the language it was typed in, before it is converted.
+  EditorValues values = CollectValuesIn(textsBig5_);
+  RetextValues(values, context_.State.CurCity, SharedTextTables(), textsSimplified_, IsSimplified());
+  ApplyTextBoxes(values);
+  for (int row = 0; row < 4; ++row) LB_XXWJ[row]->setText(FromInterfaceBytes(values.LinkNames[row]));
+}
+
+void Form1::ApplyValues(const EditorValues& values) {
+  ApplyTextBoxes(values);
   TX_year->setText(FromInterfaceBytes(values.BirthYearText));
   TX_age->setText(FromInterfaceBytes(values.AgeText));
   lb_sm[0]->setText(FromInterfaceBytes(values.DeathYearText));
@@ -82,11 +135,9 @@ void Form1::ApplyValues(const EditorValues& values) {
   for (int row = 0; row < 4; ++row) {
     tx_XXWJ[row]->setText(FromInterfaceBytes(values.LinkNumberTexts[row]));
     LB_XXWJ[row]->setText(FromInterfaceBytes(values.LinkNames[row]));
-    Tx_Lz[row]->setText(FromInterfaceBytes(values.BioLines[row]));
     Tx_Lz[row]->setEnabled(values.BioEnabled[row]);
   }
   applyingValues_ = false;
-  lb_CityName->setText(FromInterfaceBytes(values.CityName));
 }
 
 // Left to the value boxes' own rules (what a switch does to unedited and typed text).

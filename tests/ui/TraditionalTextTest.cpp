@@ -1,0 +1,260 @@
+// Names through the real windows on the shipped character tables: a switch of the interface
+// language while a general is shown never changes what "change" and "save" write, typed text
+// follows the switch, a character that cannot be stored is named before anything is written, and
+// the name and reading boxes show their byte budgets.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "core/data/EditData.h"
+#include "core/lang/LanguageState.h"
+#include "support/ShippedFiles.h"
+#include "support/TestPrompter.h"
+#include "ui/Form1Support.h"
+#include "ui/StartupTestFolder.h"
+#include "ui/app/ProgramContext.h"
+#include "ui/app/Startup.h"
+#include "ui/app/TextCodec.h"
+#include "ui/editor/Form1.h"
+#include "ui/editor/Form2.h"
+
+using tavlor::FieldBytes;
+using tavlor::Form1;
+using tavlor::Form2;
+using tavlor::GeneralTable;
+using tavlor::ProgramContext;
+using tavlor::testing::StartupFolder;
+using tavlor::testing::TestPrompter;
+
+namespace {
+
+std::string Sjis(const QString& text) {
+  return tavlor::ToSjis(text);
+}
+
+std::string Padded(std::string bytes, std::size_t width) {
+  bytes.resize(width, '\0');
+  return bytes;
+}
+
+// 佐々木 峠之介 (ささき とうげのすけ): 々 and 峠 are the characters an earlier switch lost.
+std::unique_ptr<GeneralTable> NamesTable() {
+  auto table = tavlor::testing::SampleTable(2);
+  tavlor::GeneralRecord& record = table->Slots[0].Record;
+  tavlor::StoreField(record.FamilyName, Sjis(QStringLiteral("佐々木")));
+  tavlor::StoreField(record.GivenName, Sjis(QStringLiteral("峠之介")));
+  tavlor::StoreField(record.FamilyReading, Sjis(QStringLiteral("ささき")));
+  tavlor::StoreField(record.GivenReading, Sjis(QStringLiteral("とうげのすけ")));
+  tavlor::StoreField(record.BioLine1, Sjis(QStringLiteral("峠の々")));
+  return table;
+}
+
+// The windows of one run on a program folder holding the shipped character tables.
+struct ShippedTablesProgram {
+  StartupFolder Folder{2};
+  std::unique_ptr<GeneralTable> Original = NamesTable();
+  std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
+  std::unique_ptr<Form1> Editor;
+  std::unique_ptr<Form2> List;
+
+  explicit ShippedTablesProgram(const std::vector<std::string>& removedTables = {}) {
+    for (const char* name : {"GBKN.dat", "JISN.dat", "GB.DAT", "BIG5.DAT"}) {
+      std::filesystem::copy_file(tavlor::testing::ShippedFile(name), Folder.Program() / name,
+                                 std::filesystem::copy_options::overwrite_existing);
+    }
+    for (const std::string& name : removedTables) std::filesystem::remove(Folder.Program() / name);
+    Folder.WriteTable(*Original);
+    Context->ProgramFolder = Folder.Program();
+    Editor = std::make_unique<Form1>(*Context);
+    List = std::make_unique<Form2>(*Context);
+    tavlor::RunStartup(*Context, *Editor, *List);
+  }
+
+  void PickRow(int row) const {
+    QTableWidget* grid = List->MFLX;
+    QTableWidgetItem* cell = grid->item(row - 1, 2);
+    QVERIFY(cell != nullptr);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(cell).center());
+  }
+  void PressChange() const { tavlor::testing::Click(Editor->Pic_YN[0]); }
+  void PressAdd() const { tavlor::testing::Click(Editor->Pic_YN[1]); }
+  void SaveAll() const { QTest::mouseClick(List->Command1, Qt::LeftButton); }
+
+  std::unique_ptr<GeneralTable> ReadBack() const {
+    auto table = std::make_unique<GeneralTable>();
+    if (tavlor::LoadEditData(Folder.EditDataFile(), *table).Error) return nullptr;
+    return table;
+  }
+};
+
+// Every run starts in Simplified; a test that switches puts it back whatever happens.
+struct LanguageGuard {
+  ~LanguageGuard() { tavlor::SharedLanguageState().SetSimplified(true); }
+};
+
+bool ShipsTables() {
+  for (const char* name : {"GBKN.dat", "JISN.dat", "GB.DAT", "BIG5.DAT"}) {
+    if (!std::filesystem::exists(tavlor::testing::ShippedFile(name))) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+class TraditionalTextTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    if (!ShipsTables()) QSKIP("the shipped character tables are not in this checkout");
+  }
+
+  void switchWhileShownThenChangeAndSaveKeepsTheNames() {
+    LanguageGuard language;
+    TestPrompter prompter;
+    ShippedTablesProgram program;
+    QVERIFY2(prompter.Messages().isEmpty(), qPrintable(prompter.Texts().join(" | ")));
+    Form1& editor = *program.Editor;
+    program.PickRow(1);
+    QCOMPARE(editor.tx_Name1[0]->text(), QStringLiteral("佐々木"));
+
+    tavlor::SharedLanguageState().SetSimplified(false);
+    QCOMPARE(editor.tx_Name1[0]->text(), QStringLiteral("佐々木"));
+    QCOMPARE(editor.tx_Name1[1]->text(), QStringLiteral("峠之介"));
+    QCOMPARE(editor.tx_DY[1]->text(), QStringLiteral("とうげのすけ"));
+
+    prompter.AnswerNext(true);
+    program.PressChange();
+    prompter.AnswerNext(true);
+    program.SaveAll();
+    const auto saved = program.ReadBack();
+    QVERIFY(saved);
+    const tavlor::GeneralRecord& record = saved->Slots[0].Record;
+    const tavlor::GeneralRecord& original = program.Original->Slots[0].Record;
+    QCOMPARE(FieldBytes(record.FamilyName), FieldBytes(original.FamilyName));
+    QCOMPARE(FieldBytes(record.GivenName), FieldBytes(original.GivenName));
+    QCOMPARE(FieldBytes(record.FamilyReading), FieldBytes(original.FamilyReading));
+    QCOMPARE(FieldBytes(record.GivenReading), FieldBytes(original.GivenReading));
+    QCOMPARE(FieldBytes(record.BioLine1), FieldBytes(original.BioLine1));
+
+    // Back to Simplified: the boxes show the stored names again, not a conversion of a conversion.
+    tavlor::SharedLanguageState().SetSimplified(true);
+    QCOMPARE(editor.tx_Name1[0]->text(), QStringLiteral("佐々木"));
+    QCOMPARE(editor.tx_Name1[1]->text(), QStringLiteral("峠之介"));
+  }
+
+  void typedTextFollowsTheSwitchAndIsStoredInItsJapaneseForm() {
+    LanguageGuard language;
+    TestPrompter prompter;
+    ShippedTablesProgram program;
+    Form1& editor = *program.Editor;
+    program.PickRow(1);
+    editor.tx_Name1[0]->setText(QStringLiteral("织田"));  // typed in Simplified, not yet written
+    tavlor::SharedLanguageState().SetSimplified(false);
+    QCOMPARE(editor.tx_Name1[0]->text(), QStringLiteral("織田"));
+    QCOMPARE(editor.tx_Name1[1]->text(), QStringLiteral("峠之介"));
+
+    prompter.AnswerNext(true);
+    program.PressChange();
+    const tavlor::GeneralRecord& record = program.Context->Table.Slots[0].Record;
+    QCOMPARE(FieldBytes(record.FamilyName), Padded(Sjis(QStringLiteral("織田")), 11));
+    QCOMPARE(FieldBytes(record.GivenName), FieldBytes(program.Original->Slots[0].Record.GivenName));
+
+    // 織田 typed in Traditional stores the same bytes.
+    editor.tx_Name1[1]->setText(QStringLiteral("織田"));
+    prompter.AnswerNext(true);
+    program.PressChange();
+    QCOMPARE(FieldBytes(record.GivenName), Padded(Sjis(QStringLiteral("織田")), 11));
+  }
+
+  void unstorableCharacterIsNamedBeforeAnythingIsAskedOrWritten() {
+    TestPrompter prompter;
+    ShippedTablesProgram program;
+    Form1& editor = *program.Editor;
+    program.PickRow(1);
+    const tavlor::GeneralEntry before = program.Context->Table.Slots[0];
+    for (const QString& typed : {QStringLiteral("佐한"), QStringLiteral("佐A")}) {
+      prompter.Clear();
+      editor.tx_Name1[0]->setText(typed);
+      program.PressChange();
+      program.PressAdd();
+      QCOMPARE(prompter.CountOf(TestPrompter::Kind::Question), 0);
+      QCOMPARE(prompter.CountOf(TestPrompter::Kind::Warning), 2);
+      QVERIFY2(prompter.Messages()[0].Text.contains(typed.right(1)), qPrintable(prompter.Messages()[0].Text));
+      QVERIFY(program.Context->Table.Slots[0] == before);
+      QCOMPARE(program.Context->Table.GeneralCount, 2);
+      // The budget under the box names the character before any button is pressed.
+      QVERIFY2(editor.NameBudget[0]->text().contains(typed.right(1)),
+               qPrintable(editor.NameBudget[0]->text()));
+      QVERIFY(editor.NameBudget[0]->property("overBudget").toBool());
+    }
+  }
+
+  void budgetsCountShiftJisBytesAgainstTheWidth() {
+    TestPrompter prompter;
+    ShippedTablesProgram program;
+    Form1& editor = *program.Editor;
+    program.PickRow(1);
+    QCOMPARE(editor.NameBudget[0]->text(), QStringLiteral("6/11"));      // 佐々木 as stored
+    QCOMPARE(editor.ReadingBudget[1]->text(), QStringLiteral("12/19"));  // とうげのすけ
+    editor.tx_Name1[0]->setText(QStringLiteral("長宗我部元"));           // 10 bytes
+    QCOMPARE(editor.NameBudget[0]->text(), QStringLiteral("10/11"));
+    QVERIFY(!editor.NameBudget[0]->property("overBudget").toBool());
+    editor.tx_Name1[0]->setText(QStringLiteral("長宗我部元親"));  // 12 bytes: one character too many
+    QCOMPARE(editor.NameBudget[0]->text(), QStringLiteral("12/11"));
+    QVERIFY(editor.NameBudget[0]->property("overBudget").toBool());
+  }
+
+  void missingTableFilesAreNamedOnceAtStartup_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("typingRefused");
+    QTest::newRow("GBKN.dat") << QStringLiteral("GBKN.dat") << false;
+    QTest::newRow("JISN.dat") << QStringLiteral("JISN.dat") << true;
+    QTest::newRow("GB.DAT") << QStringLiteral("GB.DAT") << false;
+    QTest::newRow("BIG5.DAT") << QStringLiteral("BIG5.DAT") << false;
+  }
+
+  void missingTableFilesAreNamedOnceAtStartup() {
+    QFETCH(QString, file);
+    QFETCH(bool, typingRefused);
+    LanguageGuard language;
+    TestPrompter prompter;
+    ShippedTablesProgram program({file.toStdString()});
+    QCOMPARE(prompter.CountOf(TestPrompter::Kind::Warning), 1);
+    QVERIFY2(prompter.Messages()[0].Text.contains(file), qPrintable(prompter.Messages()[0].Text));
+    prompter.Clear();
+
+    Form1& editor = *program.Editor;
+    program.PickRow(1);
+    // The remaining tables still show the names (through JISN.dat read backwards without GBKN.dat).
+    QCOMPARE(editor.tx_Name1[0]->text(), QStringLiteral("佐々木"));
+    // In Traditional the names still show (as Simplified text without GB.DAT or BIG5.DAT).
+    tavlor::SharedLanguageState().SetSimplified(false);
+    QCOMPARE(editor.tx_Name1[1]->text(), QStringLiteral("峠之介"));
+
+    // Untouched names are written back as they were, whatever table is missing.
+    prompter.AnswerNext(true);
+    program.PressChange();
+    QVERIFY(program.Context->Table.Slots[0].Record.FamilyName ==
+            program.Original->Slots[0].Record.FamilyName);
+
+    // A typed name needs JISN.dat: without it the write is refused with a message naming the file.
+    prompter.Clear();
+    editor.tx_Name1[0]->setText(QStringLiteral("織田"));
+    prompter.AnswerNext(true);
+    program.PressChange();
+    const bool stored = FieldBytes(program.Context->Table.Slots[0].Record.FamilyName) ==
+                        Padded(Sjis(QStringLiteral("織田")), 11);
+    QCOMPARE(stored, !typingRefused);
+    if (typingRefused) {
+      QCOMPARE(prompter.CountOf(TestPrompter::Kind::Question), 0);
+      QVERIFY2(prompter.Messages().size() == 1 && prompter.Messages()[0].Text.contains(file),
+               qPrintable(prompter.Texts().join(" | ")));
+    }
+  }
+};
+
+QTEST_MAIN(TraditionalTextTest)
+#include "TraditionalTextTest.moc"
