@@ -12,6 +12,7 @@
 #include "core/editor/GeneralEditing.h"
 #include "core/editor/LifespanLine.h"
 #include "core/editor/StoredText.h"
+#include "core/editor/TextBudget.h"
 #include "core/lang/InterfaceTexts.h"
 #include "core/text/PlainTextRules.h"
 #include "core/text/TextTables.h"
@@ -31,6 +32,7 @@ struct EditContext {
   EditorState& State;
   TextTables& Tables;
   int GeneralCount;
+  bool Simplified;
 };
 
 // Applies one value; returns a reason when the field cannot take it.
@@ -57,28 +59,34 @@ FieldSetter NumberTextField(long long low, long long high, std::string EditorVal
   return NumberField(low, high, [=](EditContext& c, int n) { c.Values.*text = std::to_string(n); });
 }
 
-// A text typed in UTF-8: to GBK (the editor's Simplified interface), then checked against the
-// field's Shift-JIS width and the characters the tables carry.
+// A text typed in UTF-8: to the interface's bytes (GBK, or Big5 as typed in the Traditional
+// interface), then checked against the field's Shift-JIS width and the characters the tables carry,
+// the way the editor checks the boxes before a write.
 FieldSetter TextValueField(std::size_t width, bool trimmed,
                            std::function<std::string&(EditorValues&)> target) {
   return [=](const QString& value, EditContext& context) -> QString {
     const QString text = trimmed ? value.trimmed() : value;
-    const std::string gbk = ToGbk(text);
-    if (FromGbk(gbk) != text) return QStringLiteral("has characters GBK cannot hold");
-    if (const auto missing = FirstUncarriedCharacter(gbk, context.Tables.GbkJis)) {
-      if (missing->size() == 1)
+    const bool big5 = !context.Simplified && GbBig5TablesReady(context.Tables.GbBig5);
+    const EncodedText typed = big5 ? EncodeBig5(text) : EncodeGbk(text);
+    if (!typed.Unencodable.isEmpty())
+      return QStringLiteral("has characters %1 cannot hold: \"%2\"")
+          .arg(big5 ? QStringLiteral("Big5") : QStringLiteral("GBK"), typed.Unencodable);
+    const TextBudget budget =
+        BudgetOfBox(std::nullopt, typed.Bytes, width, trimmed, context.Tables, context.Simplified);
+    if (budget.Unstorable) {
+      const QString character = big5 ? FromBig5(*budget.Unstorable) : FromGbk(*budget.Unstorable);
+      if (budget.Unstorable->size() == 1)
         return QStringLiteral(
                    "\"%1\" is a one-byte character, which the game's text drops (use full-width characters)")
-            .arg(FromGbk(*missing));
-      return QStringLiteral("cannot store the character \"%1\" (no Shift-JIS form)").arg(FromGbk(*missing));
+            .arg(character);
+      return QStringLiteral("cannot store the character \"%1\" (no Shift-JIS form)").arg(character);
     }
-    const std::size_t bytes = GbkToSjis(gbk, context.Tables.GbkJis).size();
-    if (bytes > width)
+    if (budget.OverWidth())
       return QStringLiteral("is %1 bytes in Shift-JIS; the field holds %2 (%3 characters)")
-          .arg(bytes)
+          .arg(budget.Bytes)
           .arg(width)
           .arg(width / 2);
-    target(context.Values) = gbk;
+    target(context.Values) = typed.Bytes;
     return {};
   };
 }
@@ -193,10 +201,10 @@ QString EditFieldNames() {
 }
 
 QString ApplyEditArguments(const QStringList& arguments, int generalCount, EditorValues& values,
-                           EditorState& state, TextTables& tables) {
+                           EditorState& state, TextTables& tables, bool simplified) {
   EditorValues newValues = values;
   EditorState newState = state;
-  EditContext context{newValues, newState, tables, generalCount};
+  EditContext context{newValues, newState, tables, generalCount, simplified};
   QMap<QString, QString> given;
   for (const QString& argument : arguments) {
     const qsizetype equals = argument.indexOf('=');
@@ -217,15 +225,16 @@ QString ApplyEditArguments(const QStringList& arguments, int generalCount, Edito
   return {};
 }
 
-int RunEdit(const QString& file, std::optional<int> slot, const QStringList& arguments) {
+int RunEdit(const QString& file, std::optional<int> slot, const QStringList& arguments, bool traditional) {
   const std::filesystem::path path(file.toStdString());
   // The loader would create a missing file; an edit names a file that exists.
   if (!std::filesystem::is_regular_file(path)) return Fail(QStringLiteral("no such file: %1").arg(file));
   const std::filesystem::path folder(ProgramFolder());
 
-  auto tables = std::make_unique<TextTables>();
-  LoadGbkJisTables(folder, tables->GbkJis);
-  tables->GbBig5.ProgramFolder = folder;
+  // The shared tables: the codec's user-defined characters come from them too.
+  LoadAllTextTables(folder);
+  TextTables* tables = &SharedTextTables();
+  const bool simplified = !traditional;
   auto table = std::make_unique<GeneralTable>();
   LoadBlankSlot(folder / "Bk.N13", *table);
   const LoadReport report = LoadEditData(path, *table);
@@ -236,22 +245,25 @@ int RunEdit(const QString& file, std::optional<int> slot, const QStringList& arg
 
   EditorValues values = DefaultEditorValues();
   EditorState state;
+  // The defaults are the editor's start-up texts, which a switch to Traditional converts.
+  RetextValues(values, state.CurCity, *tables, true, simplified);
   if (slot) {
     if (*slot < 0 || *slot >= table->GeneralCount)
       return Fail(QStringLiteral("slot %1 is not in use (the file holds %2 generals, slots 0 to %3)")
                       .arg(*slot)
                       .arg(table->GeneralCount)
                       .arg(table->GeneralCount - 1));
-    const ShownGeneral shown = ShowGeneral(*table, *slot, values, state, lists, *tables, true);
+    const ShownGeneral shown = ShowGeneral(*table, *slot, values, state, lists, *tables, simplified);
     values = shown.Values;
     state = shown.State;
   }
-  if (const QString reason = ApplyEditArguments(arguments, table->GeneralCount, values, state, *tables);
+  if (const QString reason =
+          ApplyEditArguments(arguments, table->GeneralCount, values, state, *tables, simplified);
       !reason.isEmpty())
     return Fail(reason);
 
-  const EditResult result = slot ? ChangeGeneral(values, state, slot, *table, lists, *tables, true)
-                                 : AddGeneral(values, state, *table, lists, *tables, true);
+  const EditResult result = slot ? ChangeGeneral(values, state, slot, *table, lists, *tables, simplified)
+                                 : AddGeneral(values, state, *table, lists, *tables, simplified);
   if (!result.Succeeded()) return Fail(FromGbk(result.Message));
   if (const FileError error = SaveEditData(path, *table))
     return Fail(QString::fromStdString(DescribeFileError(error)));
@@ -259,7 +271,8 @@ int RunEdit(const QString& file, std::optional<int> slot, const QStringList& arg
                 .arg(slot ? QStringLiteral("changed") : QStringLiteral("added"))
                 .arg(result.Slot)
                 .arg(kRegisteredGeneralBase + result.Slot)
-                .arg(FromGbk(values.Names[0]), FromGbk(values.Names[1])));
+                .arg(FromGbk(GbkOfShownText(values.Names[0], *tables, simplified)),
+                     FromGbk(GbkOfShownText(values.Names[1], *tables, simplified))));
   return 0;
 }
 
