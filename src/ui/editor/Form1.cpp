@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QVariantAnimation>
 
-#include "core/lang/LanguageState.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/chrome/PictureBox.h"
 #include "ui/editor/Form1Background.h"
@@ -55,13 +54,6 @@ Form1::Form1(ProgramContext& context, QWidget* parent)
   ApplyValues(DefaultEditorValues());
   ApplyState(context_.State);
   SMJS();
-
-  // The texts shown follow the interface language, so a change after a switch writes the names
-  // the player sees.
-  QPointer<Form1> guard(this);
-  SharedLanguageState().OnChange([guard](bool) {
-    if (guard) guard->RetextValueBoxes();
-  });
 }
 
 Form1::~Form1() = default;

@@ -108,14 +108,12 @@ class Form1 : public QWidget {
   // when every typed character can be stored. Boxes the player left alone are never named.
   QString UnstorableTextMessage() const;
   // After a change of the interface language: the name, reading and biography boxes the player
-  // left alone show their stored fields in the new language, typed text is converted to it and
-  // kept, and the home base's name follows. Does nothing when the boxes already show the language
-  // in force, so calling it twice is harmless.
+  // left alone show their stored fields in the new language, and typed text is converted to it and
+  // kept. Does nothing when the boxes already show the language in force, so calling it twice is
+  // harmless.
   void RetextValueBoxes();
   // Shows the sex, origin, status and voice options of `state` and takes its values.
   void ApplyState(const EditorState& state);
-  // After a language switch: the names, readings and biography lines show in the new language.
-  void RetextValueBoxes();
 
   // The list window docked at the editor's left while `autoFollow` is checked (Timer3).
   void SetDockedWindow(QWidget* listWindow, QCheckBox* autoFollow);

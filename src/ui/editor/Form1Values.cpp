@@ -107,7 +107,6 @@ void Form1::ApplyTextBoxes(const EditorValues& values) {
   applyingValues_ = false;
   textsSimplified_ = IsSimplified();
   textsBig5_ = InterfaceUsesBig5();
-  lb_CityName->setText(FromInterfaceBytes(values.CityName));
   UpdateTextBudgets();
 }
 
@@ -116,8 +115,8 @@ void Form1::RetextValueBoxes() {
   // Typed text is read in the language it was typed in, before it is converted.
   EditorValues values = CollectValuesIn(textsBig5_);
   RetextValues(values, context_.State.CurCity, SharedTextTables(), textsSimplified_, IsSimplified());
+  // The labels (link names, home base) are the language switch's own.
   ApplyTextBoxes(values);
-  for (int row = 0; row < 4; ++row) LB_XXWJ[row]->setText(FromInterfaceBytes(values.LinkNames[row]));
 }
 
 void Form1::ApplyValues(const EditorValues& values) {
@@ -138,9 +137,7 @@ void Form1::ApplyValues(const EditorValues& values) {
     Tx_Lz[row]->setEnabled(values.BioEnabled[row]);
   }
   applyingValues_ = false;
+  lb_CityName->setText(FromInterfaceBytes(values.CityName));
 }
-
-// Left to the value boxes' own rules (what a switch does to unedited and typed text).
-void Form1::RetextValueBoxes() {}
 
 }  // namespace tavlor
