@@ -52,8 +52,6 @@ Form6::Form6(ProgramContext& context, QWidget* parent)
   setObjectName(QStringLiteral("Form6"));
   setFixedSize(layout::kWindow);
   setStyleSheet(PickerStyleSheet());
-  background_ = PaintPickerBackground(layout::kWindow, {layout::kListPanel, layout::kDetailPanel});
-  PaintPortraitWell(background_, layout::kPortrait);
   BuildListSide();
   BuildDetailSide();
   ApplyInterfaceLanguage();
@@ -200,6 +198,11 @@ void Form6::Confirm() {
 
 void Form6::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // Painted at the first show: a picker a language switch prepares may never be opened.
+  if (background_.isNull()) {
+    background_ = PaintPickerBackground(layout::kWindow, {layout::kListPanel, layout::kDetailPanel});
+    PaintPortraitWell(background_, layout::kPortrait);
+  }
   painter.drawPixmap(0, 0, background_);
 }
 

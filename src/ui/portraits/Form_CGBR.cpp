@@ -71,10 +71,7 @@ PreviewFlag& SharedPreviewFlag() {
 }
 
 Form_CGBR::Form_CGBR(const PathSettings& paths, QWidget* parent, FirstFill firstFill)
-    : QWidget(parent, Qt::Window),
-      paths_(paths),
-      background_(PaintBrowserBackground()),
-      fillWaits_(firstFill == FirstFill::WhenShown) {
+    : QWidget(parent, Qt::Window), paths_(paths), fillWaits_(firstFill == FirstFill::WhenShown) {
   setObjectName(QStringLiteral("Form_CGBR"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(layout::kClientSize);
@@ -243,6 +240,8 @@ void Form_CGBR::showEvent(QShowEvent* event) {
 
 void Form_CGBR::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // Painted at the first show: a browser a language switch prepares may never be opened.
+  if (background_.isNull()) background_ = PaintBrowserBackground();
   painter.drawPixmap(0, 0, background_);
 }
 
