@@ -152,9 +152,14 @@ class TraditionalTextTest : public QObject {
     Form1& editor = *program.Editor;
     program.PickRow(1);
     editor.tx_Name1[0]->setText(QStringLiteral("织田"));  // typed in Simplified, not yet written
+    editor.tx_DY[0]->setText(QStringLiteral("한"));       // no code in either language
     tavlor::SharedLanguageState().SetSimplified(false);
     QCOMPARE(editor.tx_Name1[0]->text(), QStringLiteral("織田"));
     QCOMPARE(editor.tx_Name1[1]->text(), QStringLiteral("峠之介"));
+    QCOMPARE(editor.tx_DY[0]->text(), QStringLiteral("한"));  // kept as typed, never turned into '?'
+    QVERIFY(editor.ReadingBudget[0]->text().contains(QStringLiteral("한")));
+    QVERIFY(editor.ReadingBudget[0]->property("overBudget").toBool());
+    editor.tx_DY[0]->setText(QStringLiteral("ささき"));
 
     prompter.AnswerNext(true);
     program.PressChange();

@@ -19,6 +19,11 @@ namespace {
 
 constexpr int kBudgetFontPixels = 11;
 
+// A Simplified text of these labels in the language in force.
+QString InterfaceText(const QString& simplified) {
+  return Caption(ToGbk(simplified));
+}
+
 QLabel* MakeBudget(QWidget* parent, const QString& name, const QRect& box) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
@@ -42,16 +47,33 @@ void ShowBudget(QLabel* label, const QLineEdit* box, bool typed, const TextBudge
   QString tip;
   const QString character = UnstorableCharacter(box, typed, budget);
   if (!character.isEmpty()) {
-    text = QStringLiteral("「%1」无法保存 ").arg(character) + text;
-    tip = QStringLiteral("「%1」没有日文字形，游戏里无法保存这个字").arg(character);
+    text = InterfaceText(QStringLiteral("无法保存")).prepend(QStringLiteral("「%1」").arg(character)) +
+           QLatin1Char(' ') + text;
+    tip = InterfaceText(QStringLiteral("没有日文字形，游戏里无法保存这个字"))
+              .prepend(QStringLiteral("「%1」").arg(character));
   } else if (budget.OverWidth()) {
-    tip = QStringLiteral("超出 %1 字节，保存时多出的部分会被截掉").arg(budget.Bytes - budget.Width);
+    tip = InterfaceText(QStringLiteral("超出 %1 字节，保存时多出的部分会被截掉"))
+              .arg(budget.Bytes - budget.Width);
   }
   label->setText(text);
   label->setToolTip(tip);
   const bool warn = !character.isEmpty() || budget.OverWidth();
   label->setProperty("overBudget", warn);
   label->setStyleSheet(warn ? QStringLiteral("color: #b3180c;") : QStringLiteral("color: #7a6440;"));
+}
+
+// The refusal of a character without a Shift-JIS form, naming its box and any damaged table.
+QString StorageRefusal(const QString& box, const QString& character) {
+  QString message =
+      QStringLiteral("「%1」里的「%2」无法保存：这个字没有日文字形。请换一个字。").arg(box, character);
+  // Without its table every character lacks a form: say which file to put back.
+  QStringList damaged;
+  for (const DamagedTableFile& file : DamagedTableFiles(SharedTextTables()))
+    damaged << QString::fromStdString(file.Name);
+  if (!damaged.isEmpty())
+    message += QStringLiteral("\n（字符表 %1 缺失或损坏，请放回程序文件夹后重新启动。）")
+                   .arg(damaged.join(QStringLiteral("、")));
+  return message;
 }
 
 }  // namespace
@@ -62,27 +84,19 @@ QString Form1::UnstorableTextMessage() const {
       QStringLiteral("名読"),        QStringLiteral("列传第 1 行"), QStringLiteral("列传第 2 行"),
       QStringLiteral("列传第 3 行"), QStringLiteral("列传第 4 行")};
   const std::array<QLineEdit*, 8> boxes = TextBoxes();
+  const EditorValues values = CollectValues();
+  TextTables& tables = SharedTextTables();
   for (std::size_t i = 0; i < boxes.size(); ++i) {
     if (boxes[i]->text() == appliedTexts_[i]) continue;
     const QString unencodable = EncodeInterfaceText(boxes[i]->text()).Unencodable;
     if (!unencodable.isEmpty())
       return QStringLiteral("「%1」里的「%2」无法保存：这个字没有编码。请换一个字。")
           .arg(kBoxNames[i], unencodable);
+    const auto box = static_cast<TextBoxId>(i);
+    if (const auto character = BudgetOfTextBox(values, box, tables, IsSimplified()).Unstorable)
+      return StorageRefusal(kBoxNames[i], FromInterfaceBytes(*character));
   }
-  const EditorValues values = CollectValues();
-  const auto unstorable = FirstUnstorableText(values, SharedTextTables(), IsSimplified());
-  if (!unstorable) return {};
-  QString message =
-      QStringLiteral("「%1」里的「%2」无法保存：这个字没有日文字形。请换一个字。")
-          .arg(kBoxNames[static_cast<int>(unstorable->Box)], FromInterfaceBytes(unstorable->Character));
-  // Without its table every character lacks a form: say which file to put back.
-  QStringList damaged;
-  for (const DamagedTableFile& file : DamagedTableFiles(SharedTextTables()))
-    damaged << QString::fromStdString(file.Name);
-  if (!damaged.isEmpty())
-    message += QStringLiteral("\n（字符表 %1 缺失或损坏，请放回程序文件夹后重新启动。）")
-                   .arg(damaged.join(QStringLiteral("、")));
-  return message;
+  return {};
 }
 
 void Form1::BuildTextBudgets() {

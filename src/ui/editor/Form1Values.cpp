@@ -115,8 +115,20 @@ void Form1::RetextValueBoxes() {
   // Typed text is read in the language it was typed in, before it is converted.
   EditorValues values = CollectValuesIn(textsBig5_);
   RetextValues(values, context_.State.CurCity, SharedTextTables(), textsSimplified_, IsSimplified());
+  // Typed characters neither encoding has a code for cannot be converted: such a box keeps its
+  // text as typed (and goes on naming the character) rather than losing it to a '?'.
+  const std::array<QLineEdit*, 8> boxes = TextBoxes();
+  std::array<QString, 8> keptAsTyped;
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    const QString text = boxes[i]->text();
+    if (text != appliedTexts_[i] && !EncodeInterfaceText(text, textsBig5_).Unencodable.isEmpty())
+      keptAsTyped[i] = text;
+  }
   // The labels (link names, home base) are the language switch's own.
   ApplyTextBoxes(values);
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    if (!keptAsTyped[i].isEmpty()) boxes[i]->setText(keptAsTyped[i]);
+  }
 }
 
 void Form1::ApplyValues(const EditorValues& values) {
