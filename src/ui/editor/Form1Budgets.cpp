@@ -17,7 +17,7 @@ namespace layout = form1_layout;
 
 namespace {
 
-constexpr int kBudgetFontPixels = 11;
+constexpr int kBudgetFontPixels = 10;
 
 // A Simplified text of these labels in the language in force.
 QString InterfaceText(const QString& simplified) {

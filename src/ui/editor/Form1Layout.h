@@ -57,7 +57,7 @@ inline constexpr std::array<QRect, 2> kReadingCaptions{QRect{272, 104, 44, 28}, 
 inline constexpr std::array<QRect, 2> kReadings{QRect{318, 104, 130, 28}, QRect{502, 104, 190, 28}};
 // The byte budget under each name and reading box, flush with its right edge.
 inline constexpr QRect BudgetUnder(const QRect& box) {
-  return {box.right() - 119, box.bottom() + 1, 120, 14};
+  return {box.right() - 139, box.bottom() + 1, 140, 12};
 }
 
 // Years: row 0 birth year, row 1 lifespan.
