@@ -20,7 +20,7 @@ std::size_t UsedBytes(std::string_view field) {
 // Whether one character of shown text (one code, split as a GBK reader splits) reaches the record.
 bool IsStorable(std::string_view character, TextTables& tables, bool simplified) {
   if (character.size() == 1) return character[0] == ' ';  // blanks are padding; other bytes vanish
-  if (!simplified && GbBig5TablesReady(tables.GbBig5)) {
+  if (!simplified && tables.GbBig5.TablesLoaded) {
     const auto code =
         static_cast<uint16_t>((static_cast<uint8_t>(character[0]) << 8) | static_cast<uint8_t>(character[1]));
     // A Big5 code BIG5.DAT gives nothing for would be copied and read as an unrelated GBK code.

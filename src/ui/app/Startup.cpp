@@ -115,7 +115,7 @@ void ReportDamagedTables(const ProgramContext& context) {
                      .arg(QDir::toNativeSeparators(FromNativePath(context.ProgramFolder.string())));
   for (const DamagedTableFile& file : damaged) {
     const QString state =
-        file.Bytes ? QStringLiteral("只有 %1 字节，应为 %2 字节").arg(*file.Bytes).arg(file.ExpectedBytes)
+        file.Bytes ? QStringLiteral("大小为 %1 字节，应为 %2 字节").arg(*file.Bytes).arg(file.ExpectedBytes)
                    : QStringLiteral("找不到或无法读取");
     QString cost;
     if (file.Name == "GBKN.dat")
