@@ -194,7 +194,19 @@ class TraditionalTextTest : public QObject {
       QVERIFY2(editor.NameBudget[0]->text().contains(typed.right(1)),
                qPrintable(editor.NameBudget[0]->text()));
       QVERIFY(editor.NameBudget[0]->property("overBudget").toBool());
+      QVERIFY(editor.tx_Name1[0]->property("unstorable").toBool());
     }
+    // A biography line is marked too, and the refusal names its line.
+    editor.tx_Name1[0]->setText(QStringLiteral("佐々木"));
+    QVERIFY(!editor.tx_Name1[0]->property("unstorable").toBool());
+    editor.Tx_Lz[0]->setText(QStringLiteral("峠A"));
+    QVERIFY(editor.Tx_Lz[0]->property("unstorable").toBool());
+    QVERIFY(editor.Tx_Lz[0]->toolTip().contains(QStringLiteral("A")));
+    prompter.Clear();
+    program.PressChange();
+    QCOMPARE(prompter.CountOf(TestPrompter::Kind::Question), 0);
+    QVERIFY2(prompter.Messages()[0].Text.contains(QStringLiteral("列传第 1 行")),
+             qPrintable(prompter.Texts().join("|")));
   }
 
   void budgetsCountShiftJisBytesAgainstTheWidth() {

@@ -38,13 +38,13 @@ Form1::Form1(ProgramContext& context, QWidget* parent)
 
   BuildTimers();
   BuildNameFields();
-  BuildTextBudgets();
   BuildYearFields();
   BuildLifespanLine();
   BuildOptions();
   BuildAbilityFields();
   BuildRelationRows();
   BuildBiographyLines();
+  BuildTextBudgets();
   BuildButtons();
   BuildCommand2();
   BuildVoicePanel();  // last, so the open panel lies over the fields below it

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
+#include <QStyle>
 
 #include "core/editor/TextBudget.h"
 #include "core/lang/LanguageState.h"
@@ -106,6 +107,7 @@ void Form1::BuildTextBudgets() {
     connect(tx_Name1[k], &QLineEdit::textChanged, this, [this] { UpdateTextBudgets(); });
     connect(tx_DY[k], &QLineEdit::textChanged, this, [this] { UpdateTextBudgets(); });
   }
+  for (QLineEdit* line : Tx_Lz) connect(line, &QLineEdit::textChanged, this, [this] { UpdateTextBudgets(); });
 }
 
 void Form1::UpdateTextBudgets() {
@@ -122,6 +124,21 @@ void Form1::UpdateTextBudgets() {
                BudgetOfTextBox(values, name, tables, simplified));
     ShowBudget(ReadingBudget[k], tx_DY[k], tx_DY[k]->text() != appliedTexts_[k + 2],
                BudgetOfTextBox(values, reading, tables, simplified));
+  }
+  // Every box holding a character that cannot be stored is tinted, its tooltip naming it.
+  const std::array<QLineEdit*, 8> boxes = TextBoxes();
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    const TextBudget budget = BudgetOfTextBox(values, static_cast<TextBoxId>(i), tables, simplified);
+    const QString character = UnstorableCharacter(boxes[i], boxes[i]->text() != appliedTexts_[i], budget);
+    const bool unstorable = !character.isEmpty();
+    boxes[i]->setToolTip(unstorable ? InterfaceText(QStringLiteral("没有日文字形，游戏里无法保存这个字"))
+                                          .prepend(QStringLiteral("「%1」").arg(character))
+                                    : QString());
+    if (boxes[i]->property("unstorable").toBool() == unstorable) continue;
+    boxes[i]->setProperty("unstorable", unstorable);
+    // The style sheet's tint follows the property only when the box is polished again.
+    boxes[i]->style()->unpolish(boxes[i]);
+    boxes[i]->style()->polish(boxes[i]);
   }
 }
 

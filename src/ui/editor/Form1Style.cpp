@@ -10,6 +10,7 @@ QString Form1StyleSheet() {
       " border: 1px solid #8a6a34; border-radius: 2px; padding: 0px 4px;"
       " selection-background-color: #b23224; selection-color: #fff6dc; }"
       "QLineEdit:focus, QComboBox:focus { border: 1px solid #b23224; background: #fffdf4; }"
+      "QLineEdit[unstorable=\"true\"] { background: #fbe0d6; border: 1px solid #b3180c; }"
       "QLineEdit:disabled { background: rgba(196, 182, 150, 150); color: #7a6a50; border-color: #a89060; }"
       "QComboBox { padding-right: 16px; }"
       "QComboBox::drop-down { width: 16px; border: none; border-left: 1px solid #c9a14a;"
