@@ -104,6 +104,12 @@ class TextCodecTest : public QObject {
     QCOMPARE(shown(QStringLiteral("織田信長")), QStringLiteral("織田信長"));
     QCOMPARE(shown(QStringLiteral("沢")), QStringLiteral("沢"));
     QCOMPARE(shown(QStringLiteral("澤")), QStringLiteral("澤"));
+    // Where Japanese keeps the preferred Traditional form apart (当 and 當), the character shows as
+    // itself, never as a further form that is another word (噹, 糰, 噁, 縴, 菸).
+    QCOMPARE(shown(QStringLiteral("当主")), QStringLiteral("当主"));
+    QCOMPARE(shown(QStringLiteral("當")), QStringLiteral("當"));
+    QCOMPARE(shown(QStringLiteral("団悪繊烟")), QStringLiteral("団悪繊烟"));
+    QCOMPARE(shown(QStringLiteral("暦")), QStringLiteral("曆"));  // the Japanese character's own form
   }
 
   // 織田 typed in Traditional and 织田 typed in Simplified store the same Shift-JIS; a simplified

@@ -1,7 +1,8 @@
 // GB <-> Big5 tables. The GBK codes Shift-JIS text converts to come first; each takes one Big5 code
 // of its own, so that it shows as one character no other of them shows as and comes back:
 //   1. the Big5 code of the Japanese character itself (長, 後, 國, kana through the ETEN codes);
-//   2. else the Big5 code of a Traditional form of it (泽 of 沢 -> 澤 when 澤 is not taken);
+//   2. else the Big5 code of a Traditional form of it (泽 of 沢 -> 澤 when 澤 is not taken): one of
+//      the Japanese character, else the preferred one of the GBK character;
 //   3. else, when its GBK code is no Big5 pair (lead byte below 0xA1, or trail byte 0x80-0xA0), that
 //      code itself: both conversions pass it through and the interface shows it as the Japanese
 //      character (畑 stays GBK 0xAE67 in Big5 text);
@@ -186,13 +187,16 @@ GbBig5Figures BuildGbBig5Tables(const CodePage& sjis, const CodePage& gbk, const
       ++figures.ShownAsThemselves;
     }
   }
-  // 2. A Traditional form of the GBK character or of the Japanese one.
+  // 2. A Traditional form of the Japanese character, else the preferred Traditional form of the GBK
+  //    character. A further form of the GBK character is another word (当 -> 噹, 团 -> 糰, 历 -> 歷
+  //    for 暦): when the preferred one is taken, the character shows as itself (step 4) instead.
   for (auto& code : shiftJis) {
     if (code.Big5) continue;
-    std::vector<char32_t> candidates;
-    if (code.GbkCharacter) candidates = VariantsOf(variants.SimplifiedToTraditional, *code.GbkCharacter);
-    for (const char32_t traditional : VariantsOf(variants.JapaneseToTraditional, code.Japanese))
-      candidates.push_back(traditional);
+    std::vector<char32_t> candidates = VariantsOf(variants.JapaneseToTraditional, code.Japanese);
+    if (code.GbkCharacter) {
+      const std::vector<char32_t> forms = VariantsOf(variants.SimplifiedToTraditional, *code.GbkCharacter);
+      if (!forms.empty()) candidates.push_back(forms.front());
+    }
     for (const char32_t candidate : candidates) {
       if (const auto form = Big5CodeOf(big5, candidate); form && !taken.contains(*form)) {
         take(code, *form);
