@@ -19,6 +19,9 @@ TEST(DamagedTablesTest, MissingAndShortFilesAreNamedAndNamesStillShow) {
   testing::TempFolder folder;
   for (const char* name : {"GBKN.dat", "JISN.dat", "BIG5.DAT"})
     std::filesystem::copy_file(testing::ShippedFile(name), folder / name);
+  // The copy may carry a read-only checkout's permissions.
+  std::filesystem::permissions(folder / "JISN.dat", std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
   std::filesystem::resize_file(folder / "JISN.dat", 100);  // damaged: cut short
   // GB.DAT is missing.
   TextTables tables;
