@@ -251,6 +251,7 @@ class PickersTest : public QObject {
     tavlor::testing::Release(picker->Pic_YN[0], Qt::RightButton);
     FlushDeletes();
     QVERIFY(picker.isNull());
+    QVERIFY(editor.isEnabled());
     QCOMPARE(AbilityLabels(editor), (QStringList{"120", "150", "0", "85", "100"}));
   }
 
@@ -429,6 +430,12 @@ class PickersTest : public QObject {
     program.OpenLinks(3);  // 相性: built-in general 1199
     ClickRow(links, 1200);
     links->Command1->click();
+    program.OpenLinks(5);  // 嫌悪: the first registered general
+    ClickRow(links, 2307);
+    links->Command1->click();
+    program.OpenLinks(6);  // 実父: built-in general 100
+    ClickRow(links, 101);
+    links->Command1->click();
 
     prompter.AnswerNext(true);  // change
     tavlor::testing::Click(editor.Pic_YN[0]);
@@ -448,6 +455,9 @@ class PickersTest : public QObject {
     QCOMPARE(general.Links.FavouredFlag, 1);
     QCOMPARE(general.Links.FavouredNo, 10003);
     QCOMPARE(general.Record.AffinityNo, 1199);
+    QCOMPARE(general.Links.DislikedFlag, 1);
+    QCOMPARE(general.Links.DislikedNo, 10000);
+    QCOMPARE(general.Record.FatherNo, 100);
   }
 
   void command2ShowsItsMessageAndCoversNoControl() {
