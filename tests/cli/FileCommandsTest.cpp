@@ -148,7 +148,9 @@ TEST_F(FileCommandsTest, ResaveWritesWhatTheEditorWouldAndKeepsABackup) {
   const std::string full = SerializeEditData(*table);
   std::string shortFile = full.substr(0, full.size() - 998 * kBlankSlotSize);
   WriteFileBytes(folder / "E.13S", shortFile);
-  WriteFileBytes(folder / "out.13S", std::string(600000, 'x'));
+  // The file replaced: edit data written in place by an older save, with a stale tail.
+  const std::string old = SerializeEditData(*Table(5, 9)) + std::string(200000, 'x');
+  WriteFileBytes(folder / "out.13S", old);
 
   const RunResult result = Run("resave " + Quoted(folder / "E.13S") + " " + Quoted(folder / "out.13S"));
   ASSERT_EQ(result.ExitCode, 0) << result.Error;
@@ -159,7 +161,7 @@ TEST_F(FileCommandsTest, ResaveWritesWhatTheEditorWouldAndKeepsABackup) {
   auto expected = std::make_unique<GeneralTable>(*loaded);
   LoadBlankSlot(testing::ShippedFolder() / "Bk.N13", *expected);
   EXPECT_EQ(saved, SerializeEditData(*expected));  // 1000 entries, no stale tail
-  EXPECT_EQ(ReadFileBytes(folder / "out.13S.bak"), std::string(600000, 'x'));
+  EXPECT_EQ(ReadFileBytes(folder / "out.13S.bak"), old);
   EXPECT_EQ(ReadFileBytes(folder / "E.13S"), shortFile);
 
   const RunResult missing = Run("resave " + Quoted(folder / "none.13S") + " " + Quoted(folder / "o.13S"));
@@ -221,6 +223,24 @@ TEST_F(FileCommandsTest, CheckReportsOddValuesAndTruncation) {
   result = Run("check");
   EXPECT_NE(result.ExitCode, 0);
   EXPECT_NE(result.Error.find("usage"), std::string::npos);
+}
+
+TEST_F(FileCommandsTest, AFileThatIsNoEditDataFileIsReportedAndNotSavedOver) {
+  const std::string picture = "\x89PNG\r\n\x1a\n" + std::string(3000, 'p');
+  WriteFileBytes(folder / "picture.13S", picture);
+  WriteFileBytes(folder / "E.13S", SerializeEditData(*Table(2, 6)));
+
+  const RunResult check = Run("check " + Quoted(folder / "picture.13S"));
+  EXPECT_NE(check.ExitCode, 0);
+  EXPECT_TRUE(check.Out.empty()) << check.Out;
+  EXPECT_NE(check.Error.find("not an edit-data file"), std::string::npos) << check.Error;
+  EXPECT_NE(check.Error.find("picture.13S"), std::string::npos) << check.Error;
+
+  const RunResult resave = Run("resave " + Quoted(folder / "E.13S") + " " + Quoted(folder / "picture.13S"));
+  EXPECT_NE(resave.ExitCode, 0);
+  EXPECT_NE(resave.Error.find("not an edit-data file"), std::string::npos) << resave.Error;
+  EXPECT_EQ(ReadFileBytes(folder / "picture.13S"), picture);
+  EXPECT_FALSE(fs::exists(folder / "picture.13S.bak"));
 }
 
 }  // namespace

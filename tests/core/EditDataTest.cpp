@@ -143,13 +143,59 @@ TEST(EditDataTest, AShortFileEndsTheTableAtTheLastWholeEntry) {
     EXPECT_EQ(table->Slots[0].Links.HiddenLinkNo, 9);
     EXPECT_EQ(table->Slots[1].Record, Record(7, "old"));  // the partial entry is not taken
   }
-  {  // a file shorter than the header
+  {  // a file that ends inside the first record's tag, with as much of the tag as it holds
     auto table = EmptyTable();
-    const LoadReport report = ParseEditData("HEAD", *table);
+    const LoadReport report = ParseEditData(kHeader + "NOBU13", *table);
+    EXPECT_FALSE(report.Error);
     EXPECT_TRUE(report.TruncatedEntry);
     EXPECT_EQ(table->GeneralCount, 0);
-    EXPECT_EQ(table->HeaderBlock[0], 'H');
-    EXPECT_EQ(table->HeaderBlock[4], 0);
+  }
+}
+
+// Files that hold no general at all, as the game and this program write them, and files that
+// cannot be edit data.
+TEST(EditDataTest, TellsEditDataFromOtherFiles) {
+  GeneralTable blankTable;  // the Blank slot as the shipped Bk.N13 holds it
+  const std::string shipped = ReadFileBytes(testing::ShippedFolder() / "Bk.N13");
+  ASSERT_EQ(shipped.size(), kBlankSlotSize);
+  std::copy(shipped.begin(), shipped.end(), blankTable.BlankSlot.begin());
+  std::copy(kHeader.begin(), kHeader.end(), blankTable.HeaderBlock.begin());
+
+  const std::string zeroRecord(kRecordSize, '\0');
+  GeneralRecord untagged = Record(1500, "a");
+  untagged.Tag.fill('\0');
+  const struct {
+    const char* What;
+    std::string Bytes;
+    bool EditData;
+  } cases[] = {
+      {"empty", "", true},
+      {"a header alone", kHeader, true},
+      {"only Blank slots", SerializeEditData(blankTable), true},
+      {"a first entry of zeros", kHeader + zeroRecord + std::string(46, '\0'), true},
+      {"a general", kHeader + RecordBytes(Record(1500, "a")) + Long(0) + Long(0) + Long(0) + AppendixBytes(1),
+       true},
+      {"shorter than the header", "HEAD", false},
+      {"a picture", "\x89PNG\r\n\x1a\n" + std::string(400, 'x'), false},
+      {"a text", std::string(2000, 'a'), false},
+      {"a general without the tag", kHeader + RecordBytes(untagged) + std::string(46, '\0'), false},
+      {"a wrong tag cut short", kHeader + "NOBU12", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    auto table = EmptyTable();
+    table->Slots[0].Record = Record(7, "kept");
+    table->GeneralCount = 1;
+    const LoadReport report = ParseEditData(c.Bytes, *table);
+    if (c.EditData) {
+      EXPECT_FALSE(report.Error) << DescribeFileError(report.Error);
+    } else {
+      EXPECT_EQ(report.Error.What, FileError::Kind::NotEditData);
+      EXPECT_FALSE(report.Error.Reason.empty());
+      // The table is not touched.
+      EXPECT_EQ(table->GeneralCount, 1);
+      EXPECT_EQ(table->Slots[0].Record, Record(7, "kept"));
+    }
   }
 }
 
@@ -268,7 +314,8 @@ TEST_F(EditDataFileTest, ALoadErrorLeavesTheTableAsItWas) {
 }
 
 TEST_F(EditDataFileTest, SavingReplacesTheFileKeepsABackupAndLeavesNoStaleTail) {
-  const std::string old = std::string(500000, 'O');  // longer than any save
+  // A file written in place by an older save, with stale bytes behind its 1000 entries.
+  const std::string old = SerializeEditData(*SampleTable()) + std::string(200000, 'O');
   WriteFileBytes(file, old);
   const auto table = SampleTable();
   const FileError error = SaveEditData(file, *table);
@@ -295,7 +342,7 @@ TEST_F(EditDataFileTest, SavingANewFileMakesNoBackup) {
 
 TEST_F(EditDataFileTest, SavingThroughALinkReplacesTheLinkedFile) {
   const fs::path real = folder / "real.13S";
-  WriteFileBytes(real, "old");
+  WriteFileBytes(real, "");
   fs::create_symlink(real, file);
   ASSERT_FALSE(SaveEditData(file, *SampleTable()));
   EXPECT_TRUE(fs::is_symlink(file));
@@ -305,12 +352,13 @@ TEST_F(EditDataFileTest, SavingThroughALinkReplacesTheLinkedFile) {
 TEST_F(EditDataFileTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
   const auto table = SampleTable();
   // A read-only file is not replaced.
-  WriteFileBytes(file, "precious");
+  const std::string precious = kHeader;
+  WriteFileBytes(file, precious);
   fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
   FileError error = SaveEditData(file, *table);
   EXPECT_EQ(error.What, FileError::Kind::CannotWrite);
   EXPECT_NE(DescribeFileError(error).find("read-only"), std::string::npos);
-  EXPECT_EQ(ReadFileBytes(file), "precious");
+  EXPECT_EQ(ReadFileBytes(file), precious);
   EXPECT_FALSE(fs::exists(BackupPathOf(file)));
   EXPECT_TRUE(NoTempFilesLeft());
 
@@ -325,6 +373,27 @@ TEST_F(EditDataFileTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_TRUE(error);
   EXPECT_TRUE(fs::is_directory(folder / "adir"));
   EXPECT_TRUE(NoTempFilesLeft());
+}
+
+TEST_F(EditDataFileTest, AFileThatIsNoEditDataFileIsReportedAndNeverSavedOver) {
+  const std::string picture = "\x89PNG\r\n\x1a\n" + std::string(5000, 'p');
+  WriteFileBytes(file, picture);
+  const auto before = SampleTable();
+  auto table = SampleTable();
+  const LoadReport report = LoadEditData(file, *table);
+  EXPECT_EQ(report.Error.What, FileError::Kind::NotEditData);
+  EXPECT_EQ(report.Error.Path, file);
+  EXPECT_NE(DescribeFileError(report.Error).find(file.string()), std::string::npos);
+  EXPECT_TRUE(*table == *before);
+
+  for (const BackupPolicy& policy :
+       {BackupPolicy::KeepCurrentFile(), BackupPolicy::KeepTheseBytes("x"), BackupPolicy::LeaveAlone()}) {
+    const FileError error = SaveEditData(file, *table, policy);
+    EXPECT_EQ(error.What, FileError::Kind::NotEditData);
+    EXPECT_EQ(ReadFileBytes(file), picture);
+    EXPECT_FALSE(fs::exists(BackupPathOf(file)));
+    EXPECT_TRUE(NoTempFilesLeft());
+  }
 }
 
 TEST_F(EditDataFileTest, TheBlankSlotComesFromBkN13) {

@@ -71,7 +71,7 @@ TEST_F(OriginalBackupTest, AnEmptyOrMissingOriginalLeavesAnOlderBackupAlone) {
 
 TEST_F(OriginalBackupTest, WithoutKeptBytesTheFileOnTheDiskIsBackedUpOnce) {
   // No load succeeded (or the file was too large to keep): the first save keeps the disk's file.
-  const std::string onDisk = "not an edit-data file the loader took";
+  const std::string onDisk = std::string("a header of 20 bytes") + "NOBU13EDITB_V6 and a cut record";
   WriteFileBytes(file, onDisk);
   Save();
   EXPECT_EQ(ReadFileBytes(backup), onDisk);

@@ -1,5 +1,8 @@
 #include "support/RandomTable.h"
 
+#include "core/data/EditDataRecognition.h"
+
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -56,6 +59,10 @@ std::unique_ptr<GeneralTable> RandomTable(std::mt19937& random, int generalCount
   const int32_t birthYear = -static_cast<int32_t>(random() % 0x7fffffff);
   for (int i = 0; i < 4; ++i)
     table->BlankSlot[257 + i] = static_cast<uint8_t>(static_cast<uint32_t>(birthYear) >> (8 * i));
+  // Whatever comes first in the saved file carries the record tag, so the file reads as edit data;
+  // every other record keeps a random tag.
+  StoreField(table->Slots[0].Record.Tag, std::string(kRecordTag));
+  std::copy(kRecordTag.begin(), kRecordTag.end(), table->BlankSlot.begin());
   return table;
 }
 

@@ -3,6 +3,7 @@
 // unusable edit-data path reported without ending start-up.
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -177,6 +178,33 @@ class StartupTest : public QObject {
     QCOMPARE(program.List->FlexRows(), 1);
     QVERIFY(program.Splash.isHidden());
     QVERIFY(!program.Editor->CG_PIC->IsEmpty());  // the rest of start-up still ran
+  }
+
+  void aFileThatIsNoEditDataFileIsReportedAndNeverSavedOver() {
+    StartupFolder folder(2);
+    const std::string picture = "\x89PNG\r\n\x1a\n" + std::string(4000, 'p');
+    tavlor::testing::WriteFileBytes(folder.EditDataFile(), picture);
+    TestPrompter prompter;
+    StartedProgram program(folder.Program());
+
+    QCOMPARE(prompter.Messages().size(), 1);
+    const auto& message = prompter.Messages().first();
+    QCOMPARE(message.What, TestPrompter::Kind::Error);
+    QVERIFY2(message.Text.contains(QStringLiteral("这不是武将数据文件")), qPrintable(message.Text));
+    QVERIFY2(message.Text.contains(tavlor::FromNativePath(folder.EditDataFile().string())),
+             qPrintable(message.Text));
+    QCOMPARE(program.Context->Table.GeneralCount, 0);
+
+    // Saving all is refused, and the file stays as it is.
+    prompter.Clear();
+    prompter.AnswerNext(true);
+    program.List->Command1->click();
+    QCOMPARE(prompter.Messages().size(), 2);
+    QCOMPARE(prompter.Messages()[1].What, TestPrompter::Kind::Error);
+    QVERIFY2(prompter.Messages()[1].Text.contains(QStringLiteral("这不是武将数据文件")),
+             qPrintable(prompter.Messages()[1].Text));
+    QCOMPARE(tavlor::testing::ReadFileBytes(folder.EditDataFile()), picture);
+    QVERIFY(!std::filesystem::exists(tavlor::BackupPathOf(folder.EditDataFile())));
   }
 };
 

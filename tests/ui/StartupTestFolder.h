@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/data/EditData.h"
+#include "core/data/EditDataRecognition.h"
 #include "core/data/GeneralTable.h"
 #include "support/ArchiveBuilder.h"
 #include "support/SmallTextTables.h"
@@ -41,6 +42,7 @@ inline void WriteSampleTableFiles(const std::filesystem::path& folder) {
 inline GeneralEntry SampleGeneral(const std::string& familySjis, const std::string& givenSjis,
                                   int32_t appearFlag) {
   GeneralEntry entry;
+  StoreField(entry.Record.Tag, std::string(kRecordTag));
   StoreField(entry.Record.FamilyName, familySjis);
   StoreField(entry.Record.GivenName, givenSjis);
   entry.Record.BirthYear = 1534;

@@ -1,15 +1,17 @@
-// Reading the edit-data file into the General table and writing it back. Reading works on a copy
-// of the table that replaces the caller's only when the whole load succeeded.
+// Reading the edit-data file into the General table and writing it back. A load that fails (the file
+// cannot be read, or is no edit-data file) fails before the table is touched.
 #include "core/data/EditData.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <span>
 #include <system_error>
 
 #include "core/data/ByteOrder.h"
+#include "core/data/EditDataRecognition.h"
 #include "core/data/SafeFileWrite.h"
 
 namespace tavlor {
@@ -62,16 +64,19 @@ std::string LastSystemReason() {
 
 }  // namespace
 
-LoadReport ParseEditData(const std::string& text, GeneralTable& table) {
+LoadReport ParseEditData(std::string_view text, GeneralTable& table) {
   LoadReport report;
+  if (std::optional<std::string> reason = WhyNotEditData(text)) {
+    report.Error = {FileError::Kind::NotEditData, {}, std::move(*reason)};
+    return report;
+  }
   const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(text.data()),
                                        std::min(text.size(), kLongestFile));
-  // The load fills a copy, so that a caller's table is replaced as a whole or not at all.
-  auto loaded = std::make_unique<GeneralTable>(table);
-
-  loaded->HeaderBlock.fill(0);
+  // From here on nothing can fail, so the table is filled in place: an entry reaches its slot only
+  // once it was read whole, and slots behind the last one read keep what they held.
+  table.HeaderBlock.fill(0);
   const std::size_t headerBytes = std::min(bytes.size(), kHeaderSize);
-  std::copy_n(bytes.begin(), headerBytes, loaded->HeaderBlock.begin());
+  std::copy_n(bytes.begin(), headerBytes, table.HeaderBlock.begin());
   if (!bytes.empty() && headerBytes < kHeaderSize) report.TruncatedEntry = true;
 
   std::size_t at = headerBytes;
@@ -81,14 +86,12 @@ LoadReport ParseEditData(const std::string& text, GeneralTable& table) {
       report.TruncatedEntry = true;
       break;
     }
-    GeneralEntry& slot = loaded->Slots[static_cast<std::size_t>(count)];
+    GeneralEntry& slot = table.Slots[static_cast<std::size_t>(count)];
     const auto recordBytes = bytes.subspan(at).first<kRecordSize>();
     if (ReadLong(recordBytes.data() + kBirthYearOffset) < 1) {
       // The terminating record lands in the slot; its links and appendix are never read.
-      slot.Record = UnpackRecord(recordBytes);
-      table = std::move(*loaded);
-      table.GeneralCount = count;
-      return report;
+      UnpackRecordInto(recordBytes, slot.Record);
+      break;
     }
     std::size_t entryAt = at + kRecordSize;
     GeneralLinks links = slot.Links;
@@ -96,21 +99,21 @@ LoadReport ParseEditData(const std::string& text, GeneralTable& table) {
       report.TruncatedEntry = true;
       break;
     }
-    slot.Record = UnpackRecord(recordBytes);
+    UnpackRecordInto(recordBytes, slot.Record);
     slot.Links = links;
-    slot.Appendix = UnpackAppendix(bytes.subspan(entryAt).first<kAppendixSize>());
+    UnpackAppendixInto(bytes.subspan(entryAt).first<kAppendixSize>(), slot.Appendix);
     at = entryAt + kAppendixSize;
     ++count;
   }
-  loaded->GeneralCount = count;
-  table = std::move(*loaded);
+  table.GeneralCount = count;
   return report;
 }
 
 LoadReport LoadEditData(const std::filesystem::path& file, GeneralTable& table) {
   LoadReport report;
   std::error_code code;
-  if (!std::filesystem::exists(file, code)) {
+  const std::filesystem::file_status status = std::filesystem::status(file, code);
+  if (!std::filesystem::exists(status)) {
     // A new file is created empty, as the game's own first run expects; a missing folder is an
     // error that names the file.
     errno = 0;
@@ -120,7 +123,7 @@ LoadReport LoadEditData(const std::filesystem::path& file, GeneralTable& table) 
       return report;
     }
   }
-  if (std::filesystem::is_directory(file, code)) {
+  if (std::filesystem::is_directory(status)) {
     report.Error = {FileError::Kind::CannotOpen, file, "Is a directory"};
     return report;
   }
@@ -130,16 +133,25 @@ LoadReport LoadEditData(const std::filesystem::path& file, GeneralTable& table) 
     report.Error = {FileError::Kind::CannotOpen, file, LastSystemReason()};
     return report;
   }
-  // Only the bytes that can carry meaning are read (one more tells the parser nothing; it stops
-  // after 1000 entries anyway).
-  std::string bytes(kLongestFile, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  // Only the bytes that can carry meaning are read, into a buffer of the file's size that nothing
+  // fills before the read does.
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (size < 0 || !in) {
+    report.Error = {FileError::Kind::CannotRead, file, "cannot tell the file's size"};
+    return report;
+  }
+  const std::size_t wanted = std::min(static_cast<std::size_t>(size), kLongestFile);
+  const auto buffer = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(wanted, 1));
+  in.read(buffer.get(), static_cast<std::streamsize>(wanted));
   if (in.bad()) {
     report.Error = {FileError::Kind::CannotRead, file, "read error"};
     return report;
   }
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return ParseEditData(bytes, table);
+  report = ParseEditData(std::string_view(buffer.get(), static_cast<std::size_t>(in.gcount())), table);
+  if (report.Error) report.Error.Path = file;
+  return report;
 }
 
 std::string SerializeEditData(const GeneralTable& table) {
@@ -165,6 +177,15 @@ std::string SerializeEditData(const GeneralTable& table) {
 
 FileError SaveEditData(const std::filesystem::path& file, const GeneralTable& table,
                        const BackupPolicy& backup) {
+  // A file that is no edit-data file is never replaced, whatever the table holds.
+  std::ifstream current(file, std::ios::binary);
+  if (current) {
+    std::string start(EditDataRecognitionLength(), '\0');
+    current.read(start.data(), static_cast<std::streamsize>(start.size()));
+    start.resize(static_cast<std::size_t>(current.gcount()));
+    if (std::optional<std::string> reason = WhyNotEditData(start))
+      return {FileError::Kind::NotEditData, file, std::move(*reason)};
+  }
   return ReplaceFileSafely(file, SerializeEditData(table), backup);
 }
 

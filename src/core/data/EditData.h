@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "core/data/FileError.h"
 #include "core/data/GeneralTable.h"
@@ -17,17 +18,20 @@ struct LoadReport {
 };
 
 // Loads the whole file into `table`. Slots behind the terminating record keep their previous
-// contents, as do link values whose flag is not 1. On an error the table is left exactly as it was.
-// A missing file is created empty (in an existing folder) and loads as an empty table.
+// contents, as do link values whose flag is not 1. On an error the table is left exactly as it was;
+// a file that is no edit-data file is such an error (NotEditData). A missing file is created empty
+// (in an existing folder) and loads as an empty table.
 LoadReport LoadEditData(const std::filesystem::path& file, GeneralTable& table);
 
 // The reading rules on bytes already in memory (used by LoadEditData and the fuzzer).
-LoadReport ParseEditData(const std::string& bytes, GeneralTable& table);
+// Bytes that are no edit-data file (see WhyNotEditData) give the error NotEditData, without a path.
+LoadReport ParseEditData(std::string_view bytes, GeneralTable& table);
 
 // Writes header, GeneralCount entries and 1000 - GeneralCount Blank slots. The bytes go to a
 // temporary file in the same folder which then replaces the target; "<name>.bak" is kept as
 // `backup` says (by default the file as it was before this save). On an error before the rename the
-// target and its backup are left as they were (see ReplaceFileSafely).
+// target and its backup are left as they were (see ReplaceFileSafely). An existing file that is no
+// edit-data file is not replaced (NotEditData).
 FileError SaveEditData(const std::filesystem::path& file, const GeneralTable& table,
                        const BackupPolicy& backup = BackupPolicy::KeepCurrentFile());
 

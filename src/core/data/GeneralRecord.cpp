@@ -113,9 +113,13 @@ void WalkAppendix(Walker& walk, Appendix& a) {
 
 GeneralRecord UnpackRecord(std::span<const uint8_t, kRecordSize> bytes) {
   GeneralRecord record;
+  UnpackRecordInto(bytes, record);
+  return record;
+}
+
+void UnpackRecordInto(std::span<const uint8_t, kRecordSize> bytes, GeneralRecord& record) {
   Unpacker walk(bytes.data());
   WalkRecord(walk, record);
-  return record;
 }
 
 void PackRecord(const GeneralRecord& record, std::span<uint8_t, kRecordSize> out) {
@@ -125,9 +129,13 @@ void PackRecord(const GeneralRecord& record, std::span<uint8_t, kRecordSize> out
 
 GeneralAppendix UnpackAppendix(std::span<const uint8_t, kAppendixSize> bytes) {
   GeneralAppendix appendix;
+  UnpackAppendixInto(bytes, appendix);
+  return appendix;
+}
+
+void UnpackAppendixInto(std::span<const uint8_t, kAppendixSize> bytes, GeneralAppendix& appendix) {
   Unpacker walk(bytes.data());
   WalkAppendix(walk, appendix);
-  return appendix;
 }
 
 void PackAppendix(const GeneralAppendix& appendix, std::span<uint8_t, kAppendixSize> out) {

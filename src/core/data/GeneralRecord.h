@@ -98,8 +98,11 @@ struct GeneralEntry {
 
 // Packing: exactly the byte layout of the file, field by field (no struct overlaying).
 GeneralRecord UnpackRecord(std::span<const uint8_t, kRecordSize> bytes);
+// The same into an existing record, every field overwritten (a load fills its slots this way).
+void UnpackRecordInto(std::span<const uint8_t, kRecordSize> bytes, GeneralRecord& record);
 void PackRecord(const GeneralRecord& record, std::span<uint8_t, kRecordSize> out);
 GeneralAppendix UnpackAppendix(std::span<const uint8_t, kAppendixSize> bytes);
+void UnpackAppendixInto(std::span<const uint8_t, kAppendixSize> bytes, GeneralAppendix& appendix);
 void PackAppendix(const GeneralAppendix& appendix, std::span<uint8_t, kAppendixSize> out);
 
 // The stored bytes of a text field as a byte string (all Width bytes, padding included).
