@@ -92,7 +92,7 @@ constexpr BackupPolicy::Kind kPolicies[] = {
 // The file a failing call's error must name: the temporary file with its random part hidden when it
 // could not be created, otherwise the file the call concerned.
 fs::path ExpectedErrorPath(const FaultyFileCalls::Logged& call) {
-  if (call.What != Call::CreateNew) return call.File;
+  if (call.What != Call::CreateNew && call.What != Call::Link) return call.File;
   std::string name = call.File.string();
   return name.substr(0, name.size() - 4) + "XXXX";
 }
@@ -160,6 +160,38 @@ TEST_F(SafeFileWriteTest, ShortWritesGoOnAndAWriteThatMovesNothingFails) {
     EXPECT_EQ(ReadFileBytes(target), v.Old);
     EXPECT_EQ(ReadFileBytes(backup), v.Older);
     EXPECT_TRUE(TemporaryFiles().empty());
+  }
+}
+
+TEST_F(SafeFileWriteTest, TheKeptFileIsLinkedWhereTheFileSystemCanElseCopied) {
+  Reset();
+  FaultyFileCalls linking;
+  ASSERT_FALSE(Save(linking, BackupPolicy::KeepCurrentFile()));
+  int link = -1;
+  for (std::size_t i = 0; i < linking.Log().size(); ++i) {
+    EXPECT_NE(linking.Log()[i].What, Call::OpenForReading);  // nothing is copied
+    if (linking.Log()[i].What == Call::Link) link = static_cast<int>(i);
+  }
+  ASSERT_GE(link, 0);
+  // The backup is a file of its own: writing the new file in place (as the game does) leaves it be.
+  EXPECT_EQ(fs::hard_link_count(backup), 1u);
+  WriteFileBytes(target, "written in place");
+  EXPECT_EQ(ReadFileBytes(backup), v.Old);
+
+  // A file system without links: the bytes are copied instead.
+  for (const std::errc unsupported :
+       {std::errc::operation_not_permitted, std::errc::operation_not_supported}) {
+    Reset();
+    FaultyFileCalls copying;
+    copying.FailAt(link, unsupported);
+    const FileError error = Save(copying, BackupPolicy::KeepCurrentFile());
+    ASSERT_FALSE(error) << DescribeFileError(error);
+    EXPECT_EQ(ReadFileBytes(target), v.New);
+    EXPECT_EQ(ReadFileBytes(backup), v.Old);
+    EXPECT_TRUE(TemporaryFiles().empty());
+    bool copied = false;
+    for (const auto& call : copying.Log()) copied = copied || call.What == Call::OpenForReading;
+    EXPECT_TRUE(copied);
   }
 }
 

@@ -44,6 +44,8 @@ const char* FaultyFileCalls::NameOf(Call call) {
       return "remove";
     case Call::SyncFolder:
       return "fsync folder";
+    case Call::Link:
+      return "link";
   }
   return "?";
 }
@@ -125,6 +127,12 @@ std::error_code FaultyFileCalls::Remove(const std::filesystem::path& path) {
 std::error_code FaultyFileCalls::SyncFolder(const std::filesystem::path& folder) {
   if (Enter(Call::SyncFolder, folder) == Fault::Fail) return std::make_error_code(error_);
   return system_.SyncFolder(folder);
+}
+
+std::error_code FaultyFileCalls::Link(const std::filesystem::path& existing,
+                                      const std::filesystem::path& newName) {
+  if (Enter(Call::Link, newName) == Fault::Fail) return std::make_error_code(error_);
+  return system_.Link(existing, newName);
 }
 
 }  // namespace tavlor::testing

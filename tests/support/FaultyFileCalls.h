@@ -20,11 +20,11 @@ namespace tavlor::testing {
 
 class FaultyFileCalls final : public FileCalls {
  public:
-  enum class Call { CreateNew, OpenForReading, Write, Read, Sync, Close, Rename, Remove, SyncFolder };
+  enum class Call { CreateNew, OpenForReading, Write, Read, Sync, Close, Rename, Remove, SyncFolder, Link };
 
   struct Logged {
     Call What;
-    std::filesystem::path File;  // the file (or folder) the call concerns; for Rename the new name
+    std::filesystem::path File;  // the file (or folder) the call concerns; for Rename and Link the new name
   };
 
   // Call number `index` (counted from 0 over every call) fails with `error` and does nothing.
@@ -48,6 +48,7 @@ class FaultyFileCalls final : public FileCalls {
   std::error_code Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
   std::error_code Remove(const std::filesystem::path& path) override;
   std::error_code SyncFolder(const std::filesystem::path& folder) override;
+  std::error_code Link(const std::filesystem::path& existing, const std::filesystem::path& newName) override;
 
  private:
   enum class Fault { None, Fail, ShortWrite, EndProcess };

@@ -122,6 +122,11 @@ class SystemCalls final : public FileCalls {
     fs::remove(path, error);
     return error;
   }
+  std::error_code Link(const fs::path& existing, const fs::path& newName) override {
+    std::error_code error;
+    fs::create_hard_link(existing, newName, error);
+    return error;
+  }
 };
 
 FileCalls*& OverridingCalls() {

@@ -30,6 +30,10 @@ class FileCalls {
   // Replaces `to` by `from` in one step.
   virtual std::error_code Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   virtual std::error_code Remove(const std::filesystem::path& path) = 0;
+  // Gives the existing file `existing` a second name `newName` (a hard link); fails when `newName`
+  // exists.
+  virtual std::error_code Link(const std::filesystem::path& existing,
+                               const std::filesystem::path& newName) = 0;
   // Makes the folder's entries (a rename in it) durable.
   virtual std::error_code SyncFolder(const std::filesystem::path& folder) = 0;
 };

@@ -39,17 +39,31 @@ class TemporaryFile {
     std::mt19937 random(seed());
     std::error_code error;
     for (int attempt = 0; attempt < 64; ++attempt) {
-      char suffix[8];
-      std::snprintf(suffix, sizeof suffix, "%04x", static_cast<unsigned>(random() & 0xffffu));
-      fs::path candidate = final;
-      candidate += ".tmp-";
-      candidate += suffix;
+      const fs::path candidate = CandidateName(final, random);
       error = calls_.CreateNew(candidate, permissions, handle_);
       if (!error) {
         path_ = candidate;
         return {};
       }
       handle_ = -1;
+      if (error != std::errc::file_exists) break;
+    }
+    return error;
+  }
+
+  // Gives `source` a second name "<name>.tmp-XXXX" beside `final` (a hard link), to be renamed over
+  // `final` like a written file.
+  std::error_code LinkTo(const fs::path& source, const fs::path& final) {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    std::error_code error;
+    for (int attempt = 0; attempt < 64; ++attempt) {
+      const fs::path candidate = CandidateName(final, random);
+      error = calls_.Link(source, candidate);
+      if (!error) {
+        path_ = candidate;
+        return {};
+      }
       if (error != std::errc::file_exists) break;
     }
     return error;
@@ -86,6 +100,15 @@ class TemporaryFile {
   const fs::path& Path() const { return path_; }
 
  private:
+  static fs::path CandidateName(const fs::path& final, std::mt19937& random) {
+    char suffix[8];
+    std::snprintf(suffix, sizeof suffix, "%04x", static_cast<unsigned>(random() & 0xffffu));
+    fs::path candidate = final;
+    candidate += ".tmp-";
+    candidate += suffix;
+    return candidate;
+  }
+
   void CloseQuietly() {
     if (handle_ >= 0) calls_.Close(handle_);
     handle_ = -1;
@@ -148,16 +171,35 @@ FileError WriteTemporary(TemporaryFile& temporary, FileCalls& calls, const fs::p
   return {};
 }
 
-// Replaces the backup atomically and durably with the content.
-FileError WriteBackup(FileCalls& calls, const fs::path& backup, const fs::path& folder, fs::perms permissions,
+// Whether a failed link says only that this file system keeps no second names for a file.
+bool LinksUnsupported(const std::error_code& error) {
+  return error == std::errc::operation_not_permitted || error == std::errc::operation_not_supported ||
+         error == std::errc::function_not_supported || error == std::errc::too_many_links ||
+         error == std::errc::cross_device_link;
+}
+
+// Replaces the backup atomically and durably with the content. The current file is kept by giving
+// it the backup's name as a second name: its bytes are neither copied nor flushed again, and they
+// stay as they are, because the file is then replaced by a rename, never rewritten. Where the file
+// system has no such names, the bytes are copied.
+FileError WriteBackup(FileCalls& calls, const fs::path& backup, fs::perms permissions,
                       const Content& content) {
   TemporaryFile temporary(calls);
-  if (FileError error = WriteTemporary(temporary, calls, backup, permissions, content)) return error;
+  std::error_code linking = std::make_error_code(std::errc::operation_not_supported);
+  if (content.CopyOf != nullptr) linking = temporary.LinkTo(*content.CopyOf, backup);
+  if (linking && !LinksUnsupported(linking)) {
+    fs::path shown = backup;
+    shown += ".tmp-XXXX";
+    return {FileError::Kind::CannotWrite, shown, ReasonOf(linking)};
+  }
+  if (linking) {
+    if (FileError error = WriteTemporary(temporary, calls, backup, permissions, content)) return error;
+  }
   if (const std::error_code error = temporary.RenameOver(backup))
     return {FileError::Kind::CannotReplace, backup, ReasonOf(error)};
-  // The backup is on the disk before the file it keeps is replaced.
-  if (const std::error_code error = calls.SyncFolder(folder))
-    return {FileError::Kind::CannotFlush, folder, ReasonOf(error)};
+  // The folder is flushed once, after the file's own rename: both renames are in this folder, and a
+  // journaling file system puts them on the disk in the order they were made, so the new file never
+  // arrives without its backup. A flush between them would double the cost of every save.
   return {};
 }
 
@@ -202,9 +244,9 @@ FileError ReplaceFileSafely(const fs::path& requested, std::string_view bytes, c
 
   const fs::path backupPath = BackupPathOf(target);
   if (backup.What == BackupPolicy::Kind::KeepTheseBytes) {
-    if (FileError error = WriteBackup(calls, backupPath, folder, permissions, {backup.Bytes})) return error;
+    if (FileError error = WriteBackup(calls, backupPath, permissions, {backup.Bytes})) return error;
   } else if (backup.What == BackupPolicy::Kind::KeepCurrentFile && targetExists) {
-    if (FileError error = WriteBackup(calls, backupPath, folder, permissions, {{}, &target})) return error;
+    if (FileError error = WriteBackup(calls, backupPath, permissions, {{}, &target})) return error;
   }
 
   if (const std::error_code error = temporary.RenameOver(target))
