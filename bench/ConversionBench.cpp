@@ -3,10 +3,9 @@
 // against a plain copy of the same input bytes in the same run.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <map>
 #include <random>
 
+#include "BaselineRatio.h"
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/text/TextTables.h"
 #include "support/ShippedFiles.h"
@@ -50,23 +49,6 @@ Fixture& Shared() {
   return fixture;
 }
 
-double& RecordedSeconds(const std::string& name) {
-  static std::map<std::string, double> seconds;
-  return seconds[name];
-}
-
-template <typename Body>
-void Measure(benchmark::State& state, const std::string& name, const std::string& baseline, Body body) {
-  const auto start = std::chrono::steady_clock::now();
-  for (auto _ : state) body();
-  const double perIteration =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / state.iterations();
-  RecordedSeconds(name) = perIteration;
-  if (!baseline.empty() && RecordedSeconds(baseline) > 0) {
-    state.counters["ratio_to_copy"] = perIteration / RecordedSeconds(baseline);
-  }
-}
-
 template <typename Convert>
 void ConvertAll(const std::vector<std::string>& texts, Convert convert) {
   for (const auto& text : texts) {
@@ -75,42 +57,32 @@ void ConvertAll(const std::vector<std::string>& texts, Convert convert) {
   }
 }
 
-void BM_CopySjisNames(benchmark::State& state) {
-  Measure(state, "copy_sjis", "",
-          [] { ConvertAll(Shared().sjisNames, [](const std::string& t) { return t; }); });
-}
-void BM_SjisToGbkNames(benchmark::State& state) {
-  Measure(state, "sjis2gbk", "copy_sjis", [] {
-    ConvertAll(Shared().sjisNames,
-               [](const std::string& t) { return SjisToGbk(t, SharedTextTables().GbkJis); });
-  });
-}
-void BM_CopyGbkNames(benchmark::State& state) {
-  Measure(state, "copy_gbk", "",
-          [] { ConvertAll(Shared().gbkNames, [](const std::string& t) { return t; }); });
-}
-void BM_GbkToSjisNames(benchmark::State& state) {
-  Measure(state, "gbk2sjis", "copy_gbk", [] {
-    ConvertAll(Shared().gbkNames,
-               [](const std::string& t) { return GbkToSjis(t, SharedTextTables().GbkJis); });
-  });
-}
-void BM_CopyListNames(benchmark::State& state) {
-  Measure(state, "copy_list", "",
-          [] { ConvertAll(Shared().listNames, [](const std::string& t) { return t; }); });
-}
-void BM_GbToBig5ListNames(benchmark::State& state) {
-  Measure(state, "gb2big5", "copy_list", [] {
-    ConvertAll(Shared().listNames,
-               [](const std::string& t) { return GbToBig5(t, SharedTextTables().GbBig5); });
-  });
+std::string Copy(const std::string& text) {
+  return text;
 }
 
-BENCHMARK(BM_CopySjisNames);
+// Converts every text, against copying every text in the same run.
+template <typename Convert>
+void MeasureConversion(benchmark::State& state, const std::vector<std::string>& texts, Convert convert) {
+  bench::MeasureAgainstBaseline(
+      state, "ratio_to_copy", [&] { ConvertAll(texts, convert); }, [&] { ConvertAll(texts, Copy); });
+}
+
+void BM_SjisToGbkNames(benchmark::State& state) {
+  MeasureConversion(state, Shared().sjisNames,
+                    [](const std::string& t) { return SjisToGbk(t, SharedTextTables().GbkJis); });
+}
+void BM_GbkToSjisNames(benchmark::State& state) {
+  MeasureConversion(state, Shared().gbkNames,
+                    [](const std::string& t) { return GbkToSjis(t, SharedTextTables().GbkJis); });
+}
+void BM_GbToBig5ListNames(benchmark::State& state) {
+  MeasureConversion(state, Shared().listNames,
+                    [](const std::string& t) { return GbToBig5(t, SharedTextTables().GbBig5); });
+}
+
 BENCHMARK(BM_SjisToGbkNames);
-BENCHMARK(BM_CopyGbkNames);
 BENCHMARK(BM_GbkToSjisNames);
-BENCHMARK(BM_CopyListNames);
 BENCHMARK(BM_GbToBig5ListNames);
 
 }  // namespace

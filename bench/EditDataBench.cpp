@@ -1,13 +1,14 @@
-// Loading and saving a full edit-data file of 1000 generals, each against a plain baseline in the
-// same run: reading the same bytes with one read, writing them with one write.
+// Loading and saving a full edit-data file of 1000 generals, each against a plain baseline measured
+// inside the same benchmark: reading the same bytes with one read, writing them with one write and
+// one flush to the disk.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
 
-#include <chrono>
-#include <cstdio>
 #include <fstream>
-#include <map>
 #include <random>
 
+#include "BaselineRatio.h"
 #include "core/data/EditData.h"
 #include "support/RandomTable.h"
 #include "support/TempFolder.h"
@@ -16,6 +17,7 @@ namespace tavlor {
 namespace {
 
 namespace fs = std::filesystem;
+using bench::MeasureAgainstBaseline;
 
 struct Fixture {
   Fixture() {
@@ -36,76 +38,78 @@ Fixture& Shared() {
   return fixture;
 }
 
-double& BaselineSeconds(const char* name) {
-  static std::map<std::string, double> seconds;
-  return seconds[name];
+// The plain read: the file's bytes into a string of their size.
+void ReadPlainly(const fs::path& file, std::size_t size) {
+  std::ifstream in(file, std::ios::binary);
+  std::string bytes(size, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  benchmark::DoNotOptimize(bytes.data());
 }
 
-// Runs `body` for the benchmark and records its time per iteration; when `baseline` names a
-// recorded time, adds the ratio to it as a counter.
-template <typename Body>
-void Measure(benchmark::State& state, const char* name, const char* baseline, Body body) {
-  const auto start = std::chrono::steady_clock::now();
-  for (auto _ : state) body();
-  const double perIteration =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / state.iterations();
-  BaselineSeconds(name) = perIteration;
-  if (baseline != nullptr && BaselineSeconds(baseline) > 0)
-    state.counters["ratio_to_baseline"] = perIteration / BaselineSeconds(baseline);
-}
-
-void BM_ReadBytesBaseline(benchmark::State& state) {
-  Fixture& f = Shared();
-  Measure(state, "read", nullptr, [&] {
-    std::ifstream in(f.file, std::ios::binary);
-    std::string bytes(f.bytes.size(), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    benchmark::DoNotOptimize(bytes.data());
-  });
+// The plain durable write: the bytes over a file with one write, then flushed to the disk.
+void WritePlainly(const fs::path& file, const std::string& bytes) {
+  const int handle = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (handle < 0) return;
+  benchmark::DoNotOptimize(::write(handle, bytes.data(), bytes.size()));
+  ::fsync(handle);
+  ::close(handle);
 }
 
 void BM_LoadEditData(benchmark::State& state) {
   Fixture& f = Shared();
   auto table = std::make_unique<GeneralTable>();
-  Measure(state, "load", "read", [&] { benchmark::DoNotOptimize(LoadEditData(f.file, *table)); });
+  MeasureAgainstBaseline(
+      state, "ratio_to_plain_read", [&] { benchmark::DoNotOptimize(LoadEditData(f.file, *table)); },
+      [&] { ReadPlainly(f.file, f.bytes.size()); });
+  if (table->GeneralCount != 1000) state.SkipWithError("the file did not load whole");
 }
 
 void BM_ParseEditData(benchmark::State& state) {
   Fixture& f = Shared();
   auto table = std::make_unique<GeneralTable>();
-  Measure(state, "parse", "read", [&] { benchmark::DoNotOptimize(ParseEditData(f.bytes, *table)); });
-}
-
-void BM_WriteBytesBaseline(benchmark::State& state) {
-  Fixture& f = Shared();
-  const fs::path plain = f.folder / "plain.bin";
-  Measure(state, "write", nullptr, [&] {
-    std::ofstream out(plain, std::ios::binary | std::ios::trunc);
-    out.write(f.bytes.data(), static_cast<std::streamsize>(f.bytes.size()));
-  });
+  MeasureAgainstBaseline(
+      state, "ratio_to_plain_read", [&] { benchmark::DoNotOptimize(ParseEditData(f.bytes, *table)); },
+      [&] { ReadPlainly(f.file, f.bytes.size()); });
 }
 
 void BM_SerializeEditData(benchmark::State& state) {
   Fixture& f = Shared();
-  Measure(state, "serialize", "write", [&] { benchmark::DoNotOptimize(SerializeEditData(*f.table)); });
+  MeasureAgainstBaseline(
+      state, "ratio_to_plain_read", [&] { benchmark::DoNotOptimize(SerializeEditData(*f.table)); },
+      [&] { ReadPlainly(f.file, f.bytes.size()); });
 }
 
-// The safe save flushes to the disk and keeps a backup; the ratio shows what that costs over a
-// plain unflushed write.
+// The safe save: a temporary file flushed and renamed over the target, and the previous file kept
+// as the backup.
 void BM_SaveEditData(benchmark::State& state) {
   Fixture& f = Shared();
   const fs::path target = f.folder / "saved.13S";
-  Measure(state, "save", "write", [&] {
-    if (SaveEditData(target, *f.table)) state.SkipWithError("save failed");
-  });
+  const fs::path plain = f.folder / "plain.bin";
+  bool failed = false;
+  MeasureAgainstBaseline(
+      state, "ratio_to_write_and_flush", [&] { failed = failed || SaveEditData(target, *f.table); },
+      [&] { WritePlainly(plain, f.bytes); });
+  if (failed) state.SkipWithError("save failed");
 }
 
-BENCHMARK(BM_ReadBytesBaseline)->Unit(benchmark::kMicrosecond);
+// A save as every save after the first of a session makes it: the backup is left alone.
+void BM_SaveEditDataLeavingTheBackup(benchmark::State& state) {
+  Fixture& f = Shared();
+  const fs::path target = f.folder / "saved-again.13S";
+  const fs::path plain = f.folder / "plain-again.bin";
+  bool failed = false;
+  MeasureAgainstBaseline(
+      state, "ratio_to_write_and_flush",
+      [&] { failed = failed || SaveEditData(target, *f.table, BackupPolicy::LeaveAlone()); },
+      [&] { WritePlainly(plain, f.bytes); });
+  if (failed) state.SkipWithError("save failed");
+}
+
 BENCHMARK(BM_LoadEditData)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ParseEditData)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_WriteBytesBaseline)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SerializeEditData)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SaveEditData)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveEditDataLeavingTheBackup)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tavlor
