@@ -92,6 +92,20 @@ void BM_SaveEditData(benchmark::State& state) {
   if (failed) state.SkipWithError("save failed");
 }
 
+// The first save of a session: the file as the session loaded it becomes the backup.
+void BM_FirstSaveKeepingTheLoadedFile(benchmark::State& state) {
+  Fixture& f = Shared();
+  const fs::path target = f.folder / "saved-first.13S";
+  const fs::path plain = f.folder / "plain-first.bin";
+  testing::WriteFileBytes(target, f.bytes);
+  bool failed = false;
+  MeasureAgainstBaseline(
+      state, "ratio_to_write_and_flush",
+      [&] { failed = failed || SaveEditData(target, *f.table, BackupPolicy::KeepTheseBytes(f.bytes)); },
+      [&] { WritePlainly(plain, f.bytes); });
+  if (failed) state.SkipWithError("save failed");
+}
+
 // A save as every save after the first of a session makes it: the backup is left alone.
 void BM_SaveEditDataLeavingTheBackup(benchmark::State& state) {
   Fixture& f = Shared();
@@ -109,6 +123,7 @@ BENCHMARK(BM_LoadEditData)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ParseEditData)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SerializeEditData)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SaveEditData)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FirstSaveKeepingTheLoadedFile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SaveEditDataLeavingTheBackup)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -195,6 +195,28 @@ TEST_F(SafeFileWriteTest, TheKeptFileIsLinkedWhereTheFileSystemCanElseCopied) {
   }
 }
 
+TEST_F(SafeFileWriteTest, GivenBytesStillOnTheDiskAreKeptWithoutWritingThemAgain) {
+  // The session's first save: the file is still as the session loaded it.
+  Reset();
+  FaultyFileCalls calls;
+  ASSERT_FALSE(Save(calls, BackupPolicy::KeepTheseBytes(v.Old)));
+  int writes = 0;
+  for (const auto& call : calls.Log())
+    writes += call.What == Call::Write && call.File.string().find(".bak") != std::string::npos;
+  EXPECT_EQ(writes, 0);
+  EXPECT_EQ(ReadFileBytes(backup), v.Old);
+  EXPECT_EQ(ReadFileBytes(target), v.New);
+  EXPECT_EQ(fs::hard_link_count(backup), 1u);
+
+  // The same length but other bytes on the disk: the given bytes are written.
+  Reset();
+  std::string changed = v.Old;
+  changed[changed.size() / 2] ^= 1;
+  WriteFileBytes(target, changed);
+  ASSERT_FALSE(ReplaceFileSafely(target, v.New, BackupPolicy::KeepTheseBytes(v.Old)));
+  EXPECT_EQ(ReadFileBytes(backup), v.Old);
+}
+
 TEST_F(SafeFileWriteTest, ANewFileHasNoBackupUnlessBytesAreGiven) {
   FaultyFileCalls calls;
   ASSERT_FALSE(Save(calls, BackupPolicy::KeepCurrentFile()));

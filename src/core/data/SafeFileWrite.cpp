@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
@@ -203,6 +204,24 @@ FileError WriteBackup(FileCalls& calls, const fs::path& backup, fs::perms permis
   return {};
 }
 
+// Whether `file` holds exactly `bytes` right now. A look ahead only, outside the saving calls: any
+// doubt (the file cannot be read) answers no, and the bytes are then written.
+bool HoldsExactly(const fs::path& file, std::string_view bytes) {
+  std::error_code error;
+  if (fs::file_size(file, error) != bytes.size() || error) return false;
+  std::ifstream in(file, std::ios::binary);
+  const auto piece = std::make_unique<char[]>(kPieceSize);
+  while (!bytes.empty()) {
+    const std::size_t wanted = std::min(bytes.size(), kPieceSize);
+    in.read(piece.get(), static_cast<std::streamsize>(wanted));
+    if (static_cast<std::size_t>(in.gcount()) != wanted ||
+        bytes.compare(0, wanted, {piece.get(), wanted}) != 0)
+      return false;
+    bytes.remove_prefix(wanted);
+  }
+  return true;
+}
+
 bool HasAnyWritePermission(fs::perms permissions) {
   return (permissions & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) !=
          fs::perms::none;
@@ -244,7 +263,11 @@ FileError ReplaceFileSafely(const fs::path& requested, std::string_view bytes, c
 
   const fs::path backupPath = BackupPathOf(target);
   if (backup.What == BackupPolicy::Kind::KeepTheseBytes) {
-    if (FileError error = WriteBackup(calls, backupPath, permissions, {backup.Bytes})) return error;
+    // Bytes still on the disk as they were given (the file as the session loaded it, untouched
+    // since) are kept as the file itself is: under a second name, without writing them again.
+    const Content kept =
+        targetExists && HoldsExactly(target, backup.Bytes) ? Content{{}, &target} : Content{backup.Bytes};
+    if (FileError error = WriteBackup(calls, backupPath, permissions, kept)) return error;
   } else if (backup.What == BackupPolicy::Kind::KeepCurrentFile && targetExists) {
     if (FileError error = WriteBackup(calls, backupPath, permissions, {{}, &target})) return error;
   }
