@@ -1,6 +1,7 @@
 // The pickers through the real windows: the city map, the related-general list and the ability
 // bars, what each hands to the editor, that every way out gives the editor back, and one road from
 // a pick through the pickers to the saved file.
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -9,6 +10,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/data/EditData.h"
@@ -203,6 +205,33 @@ class PickersTest : public QObject {
     QCOMPARE(program.Context->State.CurCity, 40);
     QCOMPARE(editor.lb_CityName->text(), CityName(40));
     QVERIFY2(prompter.Messages().isEmpty(), qPrintable(prompter.Texts().join(" | ")));
+  }
+
+  void pointerLabelNamesTheCityAboveThePointer() {
+    PickerProgram program;
+    QPointer<Form4> picker = program.OpenCities();
+    QVERIFY(QTest::qWaitForWindowExposed(picker.data()));
+    const auto labelNear = [&](int city) {
+      const QPoint pointer = picker->Pic_ico[static_cast<std::size_t>(city)]->geometry().center();
+      QCursor::setPos(picker->mapToGlobal(pointer));
+      if (QCursor::pos() != picker->mapToGlobal(pointer)) return QRect();
+      QTest::qWait(3 * picker->Timer1->interval());  // the label follows at the next ticks
+      return picker->Lb_MoveCityName->isVisible() ? picker->Lb_MoveCityName->geometry() : QRect();
+    };
+    const QPoint center = picker->Pic_ico[36]->geometry().center();
+    const QRect label = labelNear(36);
+    if (label.isNull() && QCursor::pos() != picker->mapToGlobal(center))
+      QSKIP("this platform does not move the pointer");
+    QCOMPARE(picker->Lb_MoveCityName->text(), CityName(36));
+    // Right of the pointer and above it: below it the icon's tooltip opens.
+    QVERIFY(label.left() > center.x());
+    QVERIFY2(label.bottom() < center.y(),
+             qPrintable(QStringLiteral("label bottom %1, pointer %2").arg(label.bottom()).arg(center.y())));
+    // Near the top edge it goes below rather than out of the window; always inside it.
+    const QRect top = labelNear(0);
+    QVERIFY(picker->rect().contains(top));
+    QVERIFY(top.top() > picker->Pic_ico[0]->geometry().center().y());
+    picker->close();
   }
 
   void confirmingAtOnceInAFreshRunGivesCityZero() {
