@@ -24,9 +24,11 @@
 #include "ui/app/ProgramContext.h"
 #include "ui/app/Startup.h"
 #include "ui/app/TextCodec.h"
+#include "ui/chrome/Artwork.h"
 #include "ui/editor/Form1.h"
 #include "ui/editor/Form2.h"
 #include "ui/pickers/Form3.h"
+#include "ui/pickers/Form3Layout.h"
 #include "ui/pickers/Form4.h"
 #include "ui/pickers/Form6.h"
 #include "ui/pickers/PickerActions.h"
@@ -434,6 +436,27 @@ class PickersTest : public QObject {
     program.Pickers->ApplyInterfaceLanguage();
     QCOMPARE(found, 2307);
     QCOMPARE(model->index(2307, 0).data().toString(), QStringLiteral("织田信长"));
+  }
+
+  void abilityButtonsAreCaptionedInTheLanguageInForce() {
+    PickerProgram program;
+    tavlor::LoadAllTextTables(tavlor::testing::ShippedFolder());
+    const auto captionOf = [&](const QString& caption) {
+      return tavlor::art::ButtonPlate(tavlor::form3_layout::kButton, caption, tavlor::art::PlateLook::Normal)
+          .toImage();
+    };
+    QPointer<Form3> picker = program.OpenAbilities();
+    QCOMPARE(picker->Pic_YN[0]->Picture().toImage(), captionOf(QStringLiteral("确定")));
+    picker->close();
+    FlushDeletes();
+    // A picker is made for every use, in the language then in force.
+    tavlor::SharedLanguageState().SetSimplified(false);
+    picker = program.OpenAbilities();
+    const QImage confirm = picker->Pic_YN[0]->Picture().toImage();
+    picker->close();
+    FlushDeletes();
+    tavlor::SharedLanguageState().SetSimplified(true);
+    QCOMPARE(confirm, captionOf(QStringLiteral("確定")));
   }
 
   void pickersToTheSavedFile() {

@@ -27,10 +27,11 @@ constexpr std::array<std::string_view, 5> kAbilityNames = {texts::AbilityLeaders
                                                            texts::AbilityIntellect, texts::AbilityPolitics,
                                                            texts::AbilityDuty};
 
-// The picker's image list: 1-2 confirm and cancel, 3-4 their hover looks, 5-6 pressed.
+// The picker's image list: 1-2 confirm and cancel, 3-4 their hover looks, 5-6 pressed. Their
+// captions are in the language in force when the picker is made, which is every time it opens.
 std::vector<QPixmap> PaintForm3ImageList() {
   std::vector<QPixmap> images(6);
-  const QString captions[] = {FromGbk(texts::AbilityConfirm), FromGbk(texts::AbilityCancel)};
+  const QString captions[] = {Caption(texts::AbilityConfirm), Caption(texts::AbilityCancel)};
   for (int k = 0; k < 2; ++k) {
     images[k] = art::ButtonPlate(layout::kButton, captions[k], art::PlateLook::Normal);
     images[k + 2] = art::ButtonPlate(layout::kButton, captions[k], art::PlateLook::Hover);
