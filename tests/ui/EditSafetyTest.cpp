@@ -276,6 +276,29 @@ class EditSafetyTest : public QObject {
         QVERIFY2(program.File() == (answer == Answer::Save ? edited : program.Loaded), qPrintable(what));
       }
     }
+
+    // A save that fails on the way out keeps the program open, with its changes and their mark.
+    TestPrompter prompter;
+    Program program;
+    QSignalSpy exits(program.List.get(), &Form2::exitRequested);
+    program.ChangeFamilyName(prompter, 1, QStringLiteral("太郎"));
+    const std::string edited = program.TableBytes();
+    const auto game = program.Folder.Game();
+    const auto away = program.Folder.Program() / "game-away";
+    std::filesystem::rename(game, away);
+    prompter.Clear();
+    prompter.AnswerNext(Answer::Save);
+    prompter.AnswerNext(DiskAnswer::Overwrite);
+    program.List->M_Exit->trigger();
+    std::filesystem::rename(away, game);
+    QCOMPARE(exits.size(), 0);
+    QCOMPARE(prompter.CountOf(Kind::Error), 1);
+    QCOMPARE(program.TableBytes(), edited);
+    QCOMPARE(program.List->windowTitle(), kUnsavedTitle);
+    // The next way out asks again.
+    prompter.AnswerNext(Answer::Cancel);
+    QVERIFY(!program.List->close());
+    QCOMPARE(prompter.CountOf(Kind::Choice), 3);  // save/discard, reload/overwrite, save/discard
   }
 
   void aFileChangedBehindTheProgramsBackIsNoticedAndNotOverwrittenUnasked() {
