@@ -3,6 +3,7 @@
 // program's icon, and captions its buttons in the interface's language in both modes.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -154,6 +155,40 @@ class PromptsTest : public QObject {
         CheckPromptOver(window, kind);
         if (QTest::currentTestFailed()) return;
       }
+    }
+  }
+
+  void fileDialogsAreLegibleOverTheListWindow() {
+    // The list window's lacquer reaches what is parented to it: the export and import dialogs
+    // must still read (dark captions on it did not).
+    tavlor::testing::TempFolder folder;
+    tavlor::testing::TestPrompter prompter;
+    tavlor::ProgramContext context;
+    context.ProgramFolder = folder.Path();
+    tavlor::Form2 list(context);
+    tavlor::StyleProgramWindow(list);
+    list.show();
+    const QString start = QString::fromStdString((folder.Path() / "share.n13general").string());
+    for (const bool save : {false, true}) {
+      const auto dialog = tavlor::BuildFileDialog(save, QStringLiteral("导出武将"), start,
+                                                  QStringLiteral("武将文件 (*.n13general)"), &list);
+      dialog->setOption(QFileDialog::DontUseNativeDialog);  // the dialog drawn by the program itself
+      dialog->show();
+      QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+      const QImage picture = dialog->grab().toImage();
+      int captions = 0;
+      for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty()) continue;
+        const auto ink = MeasureInk(picture, QRect(label->mapTo(dialog.get(), QPoint(0, 0)), label->size()));
+        QVERIFY2(ink.Ratio >= kLegible, qPrintable(QStringLiteral("%1 \"%2\": text %3 on %4, contrast %5")
+                                                       .arg(save ? "save" : "open", label->text(),
+                                                            ink.Text.name(), ink.Background.name())
+                                                       .arg(ink.Ratio)));
+        ++captions;
+      }
+      QVERIFY(captions >= 2);
+      QCOMPARE(IconPicture(dialog->windowIcon()), IconPicture(tavlor::ProgramIcon()));
+      dialog->close();
     }
   }
 

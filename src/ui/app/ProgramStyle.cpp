@@ -49,6 +49,22 @@ QString MessageBoxStyleSheet() {
       "QToolTip { color: #22180f; background: #eee3cb; border: 1px solid #80622e; }");
 }
 
+QString FileDialogStyleSheet() {
+  return QStringLiteral(
+      "QFileDialog { background: #2a1711; }"
+      "QFileDialog QLabel { color: #f0d68c; }"
+      "QFileDialog QPushButton { color: #f7e3a3; padding: 5px 14px; min-width: 48px;"
+      " border: 1px solid #c9a14a; border-radius: 4px;"
+      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #74261b, stop:1 #3e120c); }"
+      "QFileDialog QPushButton:hover { border-color: #f0d68c; }"
+      "QFileDialog QPushButton:pressed { background: #2e0d09; }"
+      "QFileDialog QPushButton:disabled { color: #9c8760; }"
+      "QFileDialog QLineEdit, QFileDialog QComboBox, QFileDialog QAbstractItemView {"
+      " color: #22180f; background: #f7f0e0; selection-background-color: #74261b;"
+      " selection-color: #fff2c4; }"
+      "QToolTip { color: #22180f; background: #eee3cb; border: 1px solid #80622e; }");
+}
+
 void ApplyProgramStyle(QApplication& application) {
   if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) application.setStyle(fusion);
   application.setFont(ProgramFont());

@@ -19,6 +19,9 @@ QString ProgramStyleSheet();
 // Style sheet of the message boxes and tooltips, set on the whole application.
 QString MessageBoxStyleSheet();
 
+// Style sheet of the file dialogs: lacquer with gold captions, paper for the file list and fields.
+QString FileDialogStyleSheet();
+
 // Style, font and message-box look for the whole application.
 void ApplyProgramStyle(QApplication& application);
 

@@ -51,10 +51,18 @@ class MessageBoxPrompter final : public Prompter {
     return kAnswers[Ask(PromptKind::ReloadOverwriteCancel, text, title)];
   }
   QString ChooseFileToOpen(const QString& title, const QString& start, const QString& filter) override {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, start, filter);
+    return ChooseFile(false, title, start, filter);
   }
   QString ChooseFileToSave(const QString& title, const QString& start, const QString& filter) override {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, start, filter);
+    return ChooseFile(true, title, start, filter);
+  }
+
+ private:
+  static QString ChooseFile(bool save, const QString& title, const QString& start, const QString& filter) {
+    const std::unique_ptr<QFileDialog> dialog =
+        BuildFileDialog(save, title, start, filter, QApplication::activeWindow());
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    return dialog->selectedFiles().constFirst();
   }
 };
 
@@ -131,6 +139,19 @@ std::unique_ptr<QMessageBox> BuildPromptBox(PromptKind kind, const QString& text
   // Captions only: the style's little coloured discs beside them belong to no look of ours.
   for (QAbstractButton* button : box->buttons()) button->setIcon(QIcon());
   return box;
+}
+
+std::unique_ptr<QFileDialog> BuildFileDialog(bool save, const QString& title, const QString& start,
+                                             const QString& filter, QWidget* parent) {
+  auto dialog = std::make_unique<QFileDialog>(parent, title, start, filter);
+  dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog->setWindowIcon(ProgramIcon());
+  dialog->setFont(ProgramFont());
+  // The list window's lacquer reaches a dialog parented to it, but not the light ink its labels
+  // need on it: the dialog's own sheet gives both.
+  dialog->setStyleSheet(FileDialogStyleSheet());
+  return dialog;
 }
 
 int PromptChoice(const QAbstractButton* button) {

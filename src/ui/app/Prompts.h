@@ -5,6 +5,7 @@
 #include <memory>
 
 class QAbstractButton;
+class QFileDialog;
 class QMessageBox;
 class QWidget;
 
@@ -55,6 +56,12 @@ enum class PromptKind {
 // PromptChoice(); Escape and closing the box give the last.
 std::unique_ptr<QMessageBox> BuildPromptBox(PromptKind kind, const QString& text, const QString& title,
                                             QWidget* parent);
+
+// The file dialog of ChooseFileToOpen (`save` false) or ChooseFileToSave, built in the same one
+// place: the program's icon and its own lacquer sheet, so its captions stay legible whatever
+// window it is parented to.
+std::unique_ptr<QFileDialog> BuildFileDialog(bool save, const QString& title, const QString& start,
+                                             const QString& filter, QWidget* parent);
 
 // Which answer of a three-way box a button gives (0 to 2), -1 for none.
 int PromptChoice(const QAbstractButton* button);
