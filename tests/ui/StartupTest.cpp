@@ -3,6 +3,7 @@
 // unusable edit-data path reported without ending start-up.
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -10,6 +11,7 @@
 
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/lang/InterfaceTexts.h"
+#include "support/ShippedFiles.h"
 #include "support/TestPrompter.h"
 #include "ui/StartupTestFolder.h"
 #include "ui/app/Form5.h"
@@ -137,6 +139,24 @@ class StartupTest : public QObject {
     QCOMPARE(program.List->frameGeometry().right() + 1, program.Editor->x());
     QCOMPARE(program.List->y(), program.Editor->y());
     QCOMPARE(program.List->frameGeometry().height(), program.Editor->height());
+  }
+
+  // The editor is built before start-up reads the character tables: its first texts (新 武将 and
+  // their readings) are measured with the shipped tables, not marked as characters the game
+  // cannot store.
+  void firstTextsAreMeasuredWithTheLoadedTables() {
+    tavlor::testing::ShippedProgramFolder folder;
+    TestPrompter prompter;
+    StartedProgram program(folder.Path());
+    const Form1& editor = *program.Editor;
+
+    QCOMPARE(editor.tx_Name1[0]->text(), QStringLiteral("新"));
+    QCOMPARE(editor.NameBudget[0]->text(), QStringLiteral("2/11"));
+    QCOMPARE(editor.NameBudget[1]->text(), QStringLiteral("4/11"));
+    QCOMPARE(editor.ReadingBudget[0]->text(), QStringLiteral("8/19"));
+    QCOMPARE(editor.ReadingBudget[1]->text(), QStringLiteral("8/19"));
+    for (const QLineEdit* box : {editor.tx_Name1[0], editor.tx_Name1[1], editor.tx_DY[0], editor.tx_DY[1]})
+      QVERIFY2(!box->property("unstorable").toBool(), qPrintable(box->text()));
   }
 
   void splashHandsOverOnceAtAClickOrAfterThreeSeconds() {

@@ -90,6 +90,9 @@ void SetEditorDefaults(ProgramContext& context, Form1& form1) {
   context.State.CurOrigin = 0;
   context.State.CurStatus = 7;
   context.State.CurCity = 36;
+  // The editor showed its first texts before the character tables were read: shown again now, their
+  // byte budgets are measured with the tables instead of naming every character as unstorable.
+  form1.ApplyValues(DefaultEditorValues());
   form1.ApplyState(context.State);
   form1.lb_CityName->setText(Caption(texts::ListCity[context.State.CurCity]));
 }
