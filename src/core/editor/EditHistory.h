@@ -1,4 +1,5 @@
-// The edit history of one load of the edit-data file: every add, change and import as the slot,
+// The edit history of one load of the edit-data file: every add, change and import as the slot
+// (a step over many slots as every slot it changed),
 // the General count and the built-in list row before and after it, so that undo and redo put the
 // General table and the lists back byte for byte. A reload starts a new history; a save keeps it
 // and only moves the mark of what the file holds.
@@ -25,6 +26,18 @@ struct TableEdit {
   // an add, or lists that never got their built-in rows).
   std::optional<ListRow> RowBefore;
   std::optional<ListRow> RowAfter;
+  // A step over many slots (delete, reorder, merge, appear, a spreadsheet import): every slot it
+  // changed and the registered rows of the lists (row 2307 on) as they were and became. Empty
+  // for a one-slot edit.
+  struct SlotChange {
+    int Slot = -1;
+    GeneralEntry Before;
+    GeneralEntry After;
+  };
+  std::vector<SlotChange> SlotChanges;
+  std::vector<ListRow> RegisteredRowsBefore;
+  std::vector<ListRow> RegisteredRowsAfter;
+  bool ManySlots = false;
 };
 
 class EditHistory {
@@ -33,6 +46,11 @@ class EditHistory {
   // row, and records it when it succeeded and changed anything. Returns the edit's result.
   EditResult Record(int slot, GeneralTable& table, BuiltinGeneralLists& lists,
                     const std::function<EditResult()>& edit);
+
+  // Runs `step`, which may change any slots, the count and the registered list rows, and records it
+  // as one edit when it returns true and changed anything. Undo and redo put it back whole. Returns
+  // what `step` returned.
+  bool RecordStep(GeneralTable& table, BuiltinGeneralLists& lists, const std::function<bool()>& step);
 
   bool CanUndo() const { return applied_ > 0; }
   bool CanRedo() const { return applied_ < edits_.size(); }
@@ -54,6 +72,8 @@ class EditHistory {
   const std::vector<TableEdit>& Edits() const { return edits_; }
 
  private:
+  void Push(TableEdit edit);
+
   std::vector<TableEdit> edits_;
   std::size_t applied_ = 0;  // edits_[0 .. applied_ - 1] are in the table
   // How many edits were applied when the file last matched the table; nothing when that state

@@ -1,0 +1,159 @@
+// Reordering the General table: every step is a mapping of old slots to new ones, applied to the
+// entries, their links and the registered list rows in one pass.
+#include "core/editor/TableReshaping.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+#include "core/editor/GeneralLinkFixUp.h"
+
+namespace tavlor {
+namespace {
+
+std::size_t Index(int slot) {
+  return static_cast<std::size_t>(slot);
+}
+
+// Rebuilds slots 0 .. newCount - 1 from `order` (order[j] = old slot now in j), fixing every link,
+// and puts the registered list rows in the same order (when the lists hold a row per general).
+void Rearrange(const std::vector<int>& order, GeneralTable& table, BuiltinGeneralLists& lists) {
+  const auto before = std::make_unique<GeneralTable>(table);
+  SlotMapping mapping;
+  mapping.NewSlotOfOld.assign(Index(before->GeneralCount), std::nullopt);
+  for (std::size_t j = 0; j < order.size(); ++j) mapping.NewSlotOfOld[Index(order[j])] = static_cast<int>(j);
+
+  for (std::size_t j = 0; j < order.size(); ++j) {
+    GeneralEntry& entry = table.Slots[j];
+    entry = before->Slots[Index(order[j])];
+    FixLinksOfEntry(entry, *before, mapping, static_cast<int>(j));
+  }
+  table.GeneralCount = static_cast<int>(order.size());
+
+  const bool listsHoldEveryGeneral = lists.RowCount() >= kBuiltinRowCount + before->GeneralCount;
+  if (!listsHoldEveryGeneral) return;
+  std::vector<ListRow> rows;
+  rows.reserve(order.size());
+  for (int old : order) rows.push_back(lists.Row(kBuiltinRowCount + old));
+  lists.CutRows(kBuiltinRowCount);
+  for (const ListRow& row : rows) lists.AppendRow(row);
+}
+
+std::vector<int> IdentityOrder(int count) {
+  std::vector<int> order(Index(count));
+  for (int k = 0; k < count; ++k) order[Index(k)] = k;
+  return order;
+}
+
+std::vector<bool> Selection(const std::vector<int>& slots, int count) {
+  std::vector<bool> selected(Index(count), false);
+  for (int slot : slots) selected[Index(slot)] = true;
+  return selected;
+}
+
+// One step of the selection towards `direction` (-1 up, +1 down): each selected general swaps with
+// the unselected neighbour on that side; one whose neighbour is selected and stuck stays.
+std::vector<int> MoveSelection(const std::vector<int>& slots, int direction, GeneralTable& table,
+                               BuiltinGeneralLists& lists) {
+  const std::vector<int> chosen = SlotsInUse(slots, table);
+  const int count = table.GeneralCount;
+  std::vector<bool> selected = Selection(chosen, count);
+  std::vector<int> order = IdentityOrder(count);
+  const int first = direction < 0 ? 0 : count - 1;
+  for (int step = 0; step < count; ++step) {
+    const int slot = direction < 0 ? step : count - 1 - step;
+    const int neighbour = slot + direction;
+    if (!selected[Index(slot)] || slot == first || neighbour < 0 || neighbour >= count) continue;
+    if (selected[Index(neighbour)]) continue;  // stuck behind a selected general that could not move
+    std::swap(order[Index(slot)], order[Index(neighbour)]);
+    selected[Index(neighbour)] = true;
+    selected[Index(slot)] = false;
+  }
+  if (order != IdentityOrder(count)) Rearrange(order, table, lists);
+  std::vector<int> now;
+  for (int slot = 0; slot < count; ++slot)
+    if (selected[Index(slot)]) now.push_back(slot);
+  return now;
+}
+
+}  // namespace
+
+std::vector<int> SlotsInUse(const std::vector<int>& slots, const GeneralTable& table) {
+  std::vector<int> inUse;
+  for (int slot : slots)
+    if (slot >= 0 && slot < table.GeneralCount) inUse.push_back(slot);
+  std::sort(inUse.begin(), inUse.end());
+  inUse.erase(std::unique(inUse.begin(), inUse.end()), inUse.end());
+  return inUse;
+}
+
+int DeleteGenerals(const std::vector<int>& slots, GeneralTable& table, BuiltinGeneralLists& lists) {
+  const std::vector<int> doomed = SlotsInUse(slots, table);
+  if (doomed.empty()) return 0;
+  const std::vector<bool> deleted = Selection(doomed, table.GeneralCount);
+  std::vector<int> order;
+  for (int slot = 0; slot < table.GeneralCount; ++slot)
+    if (!deleted[Index(slot)]) order.push_back(slot);
+  Rearrange(order, table, lists);
+  return static_cast<int>(doomed.size());
+}
+
+std::vector<int> MoveGeneralsUp(const std::vector<int>& slots, GeneralTable& table,
+                                BuiltinGeneralLists& lists) {
+  return MoveSelection(slots, -1, table, lists);
+}
+
+std::vector<int> MoveGeneralsDown(const std::vector<int>& slots, GeneralTable& table,
+                                  BuiltinGeneralLists& lists) {
+  return MoveSelection(slots, +1, table, lists);
+}
+
+bool MoveGeneral(int from, int to, GeneralTable& table, BuiltinGeneralLists& lists) {
+  const int count = table.GeneralCount;
+  if (from < 0 || from >= count || to < 0 || to >= count) return false;
+  if (from == to) return true;
+  std::vector<int> order = IdentityOrder(count);
+  order.erase(order.begin() + from);
+  order.insert(order.begin() + to, from);
+  Rearrange(order, table, lists);
+  return true;
+}
+
+int GeneralsThatFit(const GeneralTable& table, int otherCount) {
+  const int room = static_cast<int>(kSlotCount) - table.GeneralCount;
+  return std::clamp(otherCount, 0, std::max(room, 0));
+}
+
+int MergeGenerals(const GeneralTable& other, int count, GeneralTable& table, BuiltinGeneralLists& lists,
+                  const GbkJisTables& tables) {
+  const int added = std::min(std::max(count, 0), GeneralsThatFit(table, other.GeneralCount));
+  const int first = table.GeneralCount;
+  SlotMapping mapping;
+  mapping.NewSlotOfOld.assign(Index(other.GeneralCount), std::nullopt);
+  mapping.UnheldGeneralsRemoved = true;
+  for (int j = 0; j < added; ++j) mapping.NewSlotOfOld[Index(j)] = first + j;
+
+  // The lists get rows only where they already hold one per general, as after a refresh.
+  const bool listsHoldEveryGeneral = lists.RowCount() == kBuiltinRowCount + first;
+  for (int j = 0; j < added; ++j) {
+    GeneralEntry& entry = table.Slots[Index(first + j)];
+    entry = other.Slots[Index(j)];
+    FixLinksOfEntry(entry, other, mapping, first + j);
+    if (listsHoldEveryGeneral) lists.AppendRow(ListRowOfGeneral(entry, tables));
+  }
+  table.GeneralCount = first + added;
+  return added;
+}
+
+int SetGeneralsAppear(const std::vector<int>& slots, bool appear, GeneralTable& table) {
+  int changed = 0;
+  for (int slot : SlotsInUse(slots, table)) {
+    int32_t& flag = table.Slots[Index(slot)].Appendix.AppearFlag;
+    const int32_t wanted = appear ? 1 : (flag == 1 ? 0 : flag);
+    if (flag != wanted) ++changed;
+    flag = wanted;
+  }
+  return changed;
+}
+
+}  // namespace tavlor
