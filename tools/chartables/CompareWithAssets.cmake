@@ -1,5 +1,5 @@
-# Regenerates the four tables into a temporary folder of its own and compares them byte for byte
-# with those in ASSETS; the folder is removed again whatever the result.
+# Regenerates the four tables and the Unicode mappings into a temporary folder of its own and
+# compares them byte for byte with those in ASSETS and TEXT_SOURCES; the folder is removed again whatever the result.
 if(DEFINED ENV{TMPDIR} AND IS_DIRECTORY "$ENV{TMPDIR}")
   set(temp_root "$ENV{TMPDIR}")
 else()
@@ -21,6 +21,13 @@ else()
       break()
     endif()
   endforeach()
+  if(NOT problem)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUTPUT}/UnicodeTablesData.cpp
+                            ${TEXT_SOURCES}/UnicodeTablesData.cpp RESULT_VARIABLE differs)
+    if(NOT differs EQUAL 0)
+      set(problem "UnicodeTablesData.cpp differs from the committed one; rerun chartables and copy it to src/core/text/")
+    endif()
+  endif()
 endif()
 file(REMOVE_RECURSE ${OUTPUT})
 if(problem)

@@ -1,5 +1,6 @@
 // chartables OUTPUT_FOLDER: writes GBKN.dat, JISN.dat, GB.DAT and BIG5.DAT (little-endian 16-bit
-// codes) and prints what the tables achieve, with every exception.
+// codes) and UnicodeTablesData.cpp (the Unicode mappings of GBK, Big5 and Shift-JIS), and prints
+// what the tables achieve, with every exception.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "CodePage.h"
 #include "GbBig5Tables.h"
 #include "SjisGbkTables.h"
+#include "UnicodeTables.h"
 
 namespace {
 
@@ -53,6 +55,7 @@ int main(int argc, char** argv) {
     WriteTable(output / "JISN.dat", gbkJis->GbkToSjisCodes);
     WriteTable(output / "GB.DAT", gbBig5->GbToBig5Codes);
     WriteTable(output / "BIG5.DAT", gbBig5->Big5ToGbCodes);
+    chartables::WriteUnicodeTables(output);
 
     std::cout << "JIS X 0208 (leads 0x81-0x84, 0x88-0x9F, 0xE0-0xEA): " << jis.JisCharacters
               << " characters, " << jis.JisRoundTrips << " come back ("
