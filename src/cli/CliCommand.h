@@ -46,7 +46,9 @@ int Fail(const QString& message);
 // Prints a line (UTF-8) on stdout.
 void PrintLine(const QString& line);
 
-// The folder of the running executable: the program folder with the data files.
+// The folder of the running executable, where a Set.ini of its own wins.
+std::string ExecutableFolder();
+// The folder of the data files: beside the executable or, installed, its ../share/tavlor.
 std::string ProgramFolder();
 
 }  // namespace tavlor::cli

@@ -9,6 +9,7 @@
 #include "core/app/GameInstallSearch.h"
 #include "core/app/PathSettings.h"
 #include "core/app/Settings.h"
+#include "core/app/SettingsLocation.h"
 #include "core/text/PlainTextRules.h"
 #include "ui/app/TextCodec.h"
 
@@ -85,13 +86,46 @@ void PrintPath(const char* name, const std::string& path, bool folder) {
                      Text(resolved)));
 }
 
+// Which Set.ini is read and why, in the order the editor decides it.
+void PrintSettingsChoice(const SettingsLocation& location) {
+  const QString user =
+      location.UserFile.empty() ? QStringLiteral("(no home folder)") : Text(location.UserFile);
+  switch (location.Source) {
+    case SettingsSource::BesideProgram:
+      PrintLine(QStringLiteral("Set.ini: %1 (beside the program: it wins over the user's own, %2)")
+                    .arg(Text(location.File), user));
+      break;
+    case SettingsSource::UserSettings:
+      PrintLine(QStringLiteral("Set.ini: %1 (the user's own: there is none beside the program, %2)")
+                    .arg(Text(location.File), Text(location.BesideProgram)));
+      break;
+    case SettingsSource::NoneYet:
+      PrintLine(QStringLiteral("Set.ini: none (neither beside the program, %1, nor the user's own, %2): "
+                               "automatic mode; the editor's settings window will write %3%4")
+                    .arg(Text(location.BesideProgram), user, Text(location.File),
+                         location.ProgramFolderReadOnly
+                             ? QStringLiteral(" (the program's folder cannot be written)")
+                             : QString()));
+      break;
+    case SettingsSource::GivenFolder:
+      PrintLine(
+          QStringLiteral("Set.ini: %1 (in the folder given by --settings-folder)").arg(Text(location.File)));
+      break;
+  }
+}
+
 int Paths(const CommandArguments& arguments) {
-  if (!arguments.Positional.isEmpty()) return Fail(QStringLiteral("usage: paths [--program-folder=DIR]"));
+  if (!arguments.Positional.isEmpty())
+    return Fail(QStringLiteral("usage: paths [--program-folder=DIR | --settings-folder=DIR]"));
   const fs::path programFolder = arguments.Has("--program-folder")
                                      ? fs::path(arguments.Value("--program-folder").toStdString())
-                                     : fs::path(ProgramFolder());
-  const fs::path settings = ResolveGameFile((programFolder / "Set.ini").string());
-  PrintLine(QStringLiteral("Set.ini: %1").arg(Text(settings)));
+                                     : fs::path(ExecutableFolder());
+  const SettingsLocation location =
+      arguments.Has("--settings-folder")
+          ? SettingsInFolder(fs::path(arguments.Value("--settings-folder").toStdString()))
+          : LocateSettings(programFolder);
+  PrintSettingsChoice(location);
+  const fs::path settings = location.File;
 
   QStringList problems;
   const MessageReporter report = [&problems](std::string_view gbkMessage, const std::string& path) {
@@ -99,9 +133,11 @@ int Paths(const CommandArguments& arguments) {
   };
   const MessageReporter quiet = [](std::string_view, const std::string&) {};
   const double mode =
-      LeadingNumber(GetIniValue(settings.string(), "AUTOREADPATH", quiet).value_or(std::string()));
+      location.Source == SettingsSource::NoneYet
+          ? 1
+          : LeadingNumber(GetIniValue(settings.string(), "AUTOREADPATH", quiet).value_or(std::string()));
   GameInstallSearch search;
-  const PathSettings paths = ResolvePaths(programFolder, report, &search);
+  const PathSettings paths = ResolvePathsFrom(location, report, &search);
   if (!problems.isEmpty()) {
     // Each lookup says it once; one line is enough here.
     PrintLine(QStringLiteral("Set.ini cannot be read (%1): every setting is empty").arg(problems.front()));
@@ -126,7 +162,11 @@ const Registration kPaths("paths",
                           "paths   where the editor looks for the game and its edit-data file, what it finds "
                           "and what it will use",
                           {{"--program-folder",
-                            "read Set.ini from the folder VALUE instead of the program's own", true}},
+                            "decide as if the program were in the folder VALUE: its Set.ini, else the "
+                            "user's own, else automatic mode",
+                            true},
+                           {"--settings-folder",
+                            "read the Set.ini of the folder VALUE, as tavlor --settings does", true}},
                           Paths);
 
 }  // namespace

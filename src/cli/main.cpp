@@ -6,6 +6,7 @@
 #include <map>
 
 #include "cli/CliCommand.h"
+#include "core/app/DataFolder.h"
 
 namespace tavlor::cli {
 namespace {
@@ -33,7 +34,8 @@ void Print(std::FILE* stream, const QString& text) {
 QString Overview() {
   QString text = QStringLiteral(
       "usage: tavlor-cli COMMAND [OPTIONS] [--] ARGUMENTS...\n"
-      "       tavlor-cli COMMAND --help\n\ncommands:\n");
+      "       tavlor-cli COMMAND --help\n"
+      "       tavlor-cli --version\n\ncommands:\n");
   for (const auto& [name, command] : Commands())
     text += QStringLiteral("  %1\n      %2\n").arg(command.Synopsis, command.Summary);
   return text;
@@ -103,6 +105,10 @@ int Run(QStringList arguments) {
     return kMisuse;
   }
   const QString first = arguments.takeFirst();
+  if (first == QStringLiteral("--version")) {
+    Print(stdout, QStringLiteral("tavlor-cli %1\n").arg(QStringLiteral(TAVLOR_VERSION)));
+    return 0;
+  }
   if (first == QStringLiteral("--help") || first == QStringLiteral("-h") || first == QStringLiteral("help")) {
     if (!arguments.isEmpty() && Commands().count(arguments.first().toStdString()) != 0) {
       Print(stdout, HelpOf(Commands()[arguments.first().toStdString()]));
@@ -158,8 +164,12 @@ void PrintLine(const QString& line) {
   std::fputc('\n', stdout);
 }
 
-std::string ProgramFolder() {
+std::string ExecutableFolder() {
   return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string ProgramFolder() {
+  return FindDataFolder(ExecutableFolder()).string();
 }
 
 }  // namespace tavlor::cli

@@ -76,13 +76,31 @@ TEST_F(PathsCommandTest, SaysWhereItLookedWhatItFoundAndWhatItWillUse) {
   EXPECT_TRUE(Has(run, "grp\\KAO_M.N13  (not found as ")) << run.Out;
 }
 
-TEST_F(PathsCommandTest, ManualModeAndAMissingSettingsFile) {
+TEST_F(PathsCommandTest, ManualModeAndWhichSettingsFileIsRead) {
   fs::create_directories(program);
   fs::create_directories(home);
+  // None beside the program and none of the user's own: automatic mode, without complaint.
   RunResult run = Paths();
   ASSERT_EQ(run.ExitCode, 0) << run.Error;
-  EXPECT_TRUE(Has(run, "Set.ini cannot be read")) << run.Out;
+  EXPECT_TRUE(Has(run, "Set.ini: none (neither beside the program, " + (program / "Set.ini").string()))
+      << run.Out;
+  EXPECT_TRUE(Has(run, "will write " + (home / ".config/tavlor/Set.ini").string())) << run.Out;
+  EXPECT_FALSE(Has(run, "Set.ini cannot be read")) << run.Out;
+  EXPECT_TRUE(Has(run, "AUTOREADPATH: 1 (automatic")) << run.Out;
+
+  // The user's own is read when there is none beside the program.
+  fs::create_directories(home / ".config/tavlor");
+  WriteFileBytes(home / ".config/tavlor/Set.ini", "[Tavlor]\nAUTOREADPATH=0\n");
+  run = Paths();
+  EXPECT_TRUE(Has(run, "Set.ini: " + (home / ".config/tavlor/Set.ini").string() + " (the user's own"))
+      << run.Out;
   EXPECT_TRUE(Has(run, "AUTOREADPATH: 0 (manual")) << run.Out;
+
+  // An empty Set.ini beside the program wins, and says it cannot be read.
+  WriteFileBytes(program / "Set.ini", "");
+  run = Paths();
+  EXPECT_TRUE(Has(run, "(beside the program: it wins")) << run.Out;
+  EXPECT_TRUE(Has(run, "Set.ini cannot be read")) << run.Out;
 
   WriteFileBytes(program / "Set.ini",
                  "[Tavlor]\nAUTOREADPATH=0\nCUSTOMIZEFILE=" + (folder / "E.13S").string() + "\n");

@@ -8,6 +8,7 @@
 
 #include "core/app/GameInstallSearch.h"
 #include "core/app/PlatformFolders.h"
+#include "core/app/SettingsLocation.h"
 #include "core/text/PlainTextRules.h"
 
 namespace tavlor {
@@ -50,18 +51,17 @@ std::optional<std::string> FindIgnoringCase(const fs::path& folder, const std::s
   return best;
 }
 
-}  // namespace
-
-PathSettings ResolvePaths(const fs::path& programFolder, const MessageReporter& report,
-                          GameInstallSearch* searched) {
+// Reads the mode and paths from `settingsFile`, or takes the automatic mode without reading when
+// there is no file to read.
+PathSettings ResolvePathsFromFile(const std::optional<fs::path>& settingsFile, const MessageReporter& report,
+                                  GameInstallSearch* searched) {
   PathSettings paths;
-  const fs::path settingsFile = ResolveGameFile((programFolder / "Set.ini").string());
-  const std::string settingsPath = settingsFile.string();
+  const std::string settingsPath = settingsFile ? settingsFile->string() : std::string();
   const auto lookup = [&](std::string_view key) {
     return Trimmed(GetIniValue(settingsPath, key, report).value_or(std::string()));
   };
 
-  const double mode = LeadingNumber(lookup("AUTOREADPATH"));
+  const double mode = settingsFile ? LeadingNumber(lookup("AUTOREADPATH")) : 1;
   if (mode == 1) {
     // Under Wine the registry's Windows path comes back mapped through its prefix's drives.
     GameInstallSearch search = FindGameInstall();
@@ -85,6 +85,20 @@ PathSettings ResolvePaths(const fs::path& programFolder, const MessageReporter& 
   paths.EditKaoMPath = edit + "grp\\EDIT_KAO_M.n13";
   paths.EditKaoSPath = edit + "grp\\EDIT_KAO_s.N13";
   return paths;
+}
+
+}  // namespace
+
+PathSettings ResolvePaths(const fs::path& programFolder, const MessageReporter& report,
+                          GameInstallSearch* searched) {
+  return ResolvePathsFromFile(ResolveGameFile((programFolder / "Set.ini").string()), report, searched);
+}
+
+PathSettings ResolvePathsFrom(const SettingsLocation& location, const MessageReporter& report,
+                              GameInstallSearch* searched) {
+  if (location.Source == SettingsSource::NoneYet) return ResolvePathsFromFile(std::nullopt, report, searched);
+  // The location names a real file, found on the disk: no game-path resolving needed.
+  return ResolvePathsFromFile(location.File, report, searched);
 }
 
 PathSettings& SharedPathSettings() {

@@ -22,12 +22,18 @@ struct PathSettings {
 };
 
 struct GameInstallSearch;
+struct SettingsLocation;
 
 // Reads Set.ini in the program folder (AUTOREADPATH 1: registry + Documents, 0: the three keys,
 // anything else: empty paths) and builds the archive paths. Messages go to `report`. In automatic
 // mode the search for the game is kept in `searched` when one is given.
 PathSettings ResolvePaths(const std::filesystem::path& programFolder, const MessageReporter& report,
                           GameInstallSearch* searched = nullptr);
+
+// The same rules on the Set.ini that `location` names (see SettingsLocation.h). A player with no
+// Set.ini yet (NoneYet) is in automatic mode, and nothing is reported.
+PathSettings ResolvePathsFrom(const SettingsLocation& location, const MessageReporter& report,
+                              GameInstallSearch* searched = nullptr);
 
 // The shared path settings of this run.
 PathSettings& SharedPathSettings();

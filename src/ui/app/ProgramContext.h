@@ -4,8 +4,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 #include "core/app/PathSettings.h"
+#include "core/app/SettingsLocation.h"
 #include "core/data/FileStamp.h"
 #include "core/data/GeneralTable.h"
 #include "core/data/OriginalBackup.h"
@@ -15,8 +17,13 @@
 namespace tavlor {
 
 struct ProgramContext {
-  std::filesystem::path ProgramFolder;   // Set.ini, tables, Bk.N13, help.ini live here
+  // The program's data files (tables, Bk.N13, help.ini): beside the program or, installed, in
+  // ../share/tavlor. Set.ini is read here too unless Settings or SettingsFolder says otherwise.
+  std::filesystem::path ProgramFolder;
   std::filesystem::path SettingsFolder;  // where Set.ini is read when not the program folder
+  // The Set.ini in force, as the program located it; start-up fills it from the folders above
+  // when it is not set.
+  std::optional<SettingsLocation> Settings;
   PathSettings Paths;
   GeneralTable Table;
   EditHistory History;             // the edits since the last load; knows what is unsaved

@@ -37,8 +37,11 @@ void ResolveProgramPaths(ProgramContext& context) {
   const MessageReporter report = [](std::string_view gbkMessage, const std::string& path) {
     CurrentPrompter().Warn(FromGbk(gbkMessage) + FromNativePath(path), ProgramTitle());
   };
-  context.Paths =
-      ResolvePaths(context.SettingsFolder.empty() ? context.ProgramFolder : context.SettingsFolder, report);
+  if (!context.Settings) {
+    context.Settings =
+        SettingsInFolder(context.SettingsFolder.empty() ? context.ProgramFolder : context.SettingsFolder);
+  }
+  context.Paths = ResolvePathsFrom(*context.Settings, report);
   SharedPathSettings() = context.Paths;
 }
 

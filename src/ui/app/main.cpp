@@ -14,8 +14,11 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/app/DataFolder.h"
+#include "core/app/SettingsLocation.h"
 #include "ui/app/Form5.h"
 #include "ui/app/ProgramContext.h"
+#include "ui/app/ProgramInfo.h"
 #include "ui/app/ProgramStyle.h"
 #include "ui/app/Prompts.h"
 #include "ui/app/Screenshots.h"
@@ -88,7 +91,7 @@ void OpenWindowForScreenshot(const QString& window, tavlor::ProgramContext& cont
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavlor"));
-  QApplication::setApplicationVersion(QStringLiteral("1.2"));
+  QApplication::setApplicationVersion(tavlor::ProgramVersion());
   // The editor and the list window end the program themselves; a closed picker must not.
   QApplication::setQuitOnLastWindowClosed(false);
 
@@ -132,11 +135,15 @@ int main(int argc, char* argv[]) {
   if (!screenshots.isEmpty()) tavlor::SetPrompter(&consolePrompter);
 
   tavlor::ProgramContext context;
-  context.ProgramFolder =
-      std::filesystem::path(QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdU16String());
+  const std::filesystem::path programFolder(
+      QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdU16String());
+  context.ProgramFolder = tavlor::FindDataFolder(programFolder);
   if (options.isSet(settingsOption)) {
     context.SettingsFolder =
         std::filesystem::path(QDir(options.value(settingsOption)).absolutePath().toStdU16String());
+    context.Settings = tavlor::SettingsInFolder(context.SettingsFolder);
+  } else {
+    context.Settings = tavlor::LocateSettings(programFolder);
   }
 
   tavlor::Form5 splash;
