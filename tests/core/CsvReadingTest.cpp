@@ -1,0 +1,66 @@
+// The spreadsheet text reader on what spreadsheet programs write (quotes, line breaks and commas in
+// cells, CRLF, CR, no byte-order mark) and on hostile text, which is refused with its line.
+#include <gtest/gtest.h>
+
+#include "core/text/CsvReading.h"
+
+namespace tavlor {
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+TEST(CsvReadingTest, ReadsQuotedCellsLineBreaksAndEveryLineEnd) {
+  const CsvTable table = ReadCsv(
+      "\xEF\xBB\xBFSlot,Name\r\n"
+      "0,\"a,b\"\r\n"
+      "\"1\",\"say \"\"hi\"\"\r\nnext\"\n"
+      "\n"
+      "2,\rlast,\"\"");
+  ASSERT_FALSE(table.Problem) << table.Problem->Reason;
+  EXPECT_EQ(table.Rows,
+            (Rows{{"Slot", "Name"}, {"0", "a,b"}, {"1", "say \"hi\"\r\nnext"}, {"2", ""}, {"last", ""}}));
+  EXPECT_EQ(table.LineOfRow, (std::vector<int>{1, 2, 3, 6, 7}));
+  // Without a byte-order mark, with a comma at the very end.
+  EXPECT_EQ(ReadCsv("a,b,\n").Rows, (Rows{{"a", "b", ""}}));
+  EXPECT_EQ(ReadCsv("x,").Rows, (Rows{{"x", ""}}));
+}
+
+TEST(CsvReadingTest, WrittenRowsReadBackAsTheyWere) {
+  const Rows rows{{"", "plain", " padded ", "com,ma", "quo\"te", "two\nlines", "cr\rlf\r\n"}, {""}, {"", ""}};
+  std::string text(kUtf8ByteOrderMark);
+  for (const auto& row : rows) text += CsvRow(row);
+  EXPECT_EQ(ReadCsv(text).Rows, rows);
+  EXPECT_EQ(CsvRow({"a", "b c"}), "a,b c\r\n");
+}
+
+TEST(CsvReadingTest, RefusesBrokenOrOversizedTextWithItsLine) {
+  struct Case {
+    std::string Text;
+    int Line;
+    std::string Reason;
+  };
+  CsvLimits limits;
+  limits.MaxRows = 3;
+  limits.MaxColumns = 4;
+  limits.MaxCellBytes = 8;
+  for (const Case& c : std::vector<Case>{{"a\n\"op\nen", 2, "never closed"},
+                                         {"a\n\"closed\"x,b", 2, "after the closing quote"},
+                                         {"1\n2\n3\n4\n", 4, "more than 3 rows"},
+                                         {"a,b,c,d,e", 1, "more than 4 columns"},
+                                         {"a\nb\n123456789", 3, "longer than 8 bytes"},
+                                         {std::string("a\n\"b\nc\"\nd\0e", 11), 4, "NUL"}}) {
+    SCOPED_TRACE(c.Text);
+    const CsvTable table = ReadCsv(c.Text, limits);
+    ASSERT_TRUE(table.Problem);
+    EXPECT_EQ(table.Problem->Line, c.Line);
+    EXPECT_NE(table.Problem->Reason.find(c.Reason), std::string::npos) << table.Problem->Reason;
+    EXPECT_TRUE(table.Rows.empty());
+  }
+  // A long cell is refused once it passes the limit, not after reading it all.
+  const CsvTable huge = ReadCsv("\"" + std::string(50'000'000, 'x'));
+  ASSERT_TRUE(huge.Problem);
+  EXPECT_NE(huge.Problem->Reason.find("longer than"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tavlor
