@@ -1,9 +1,10 @@
 #include "DemoGenerals.h"
 
-#include <QStringEncoder>
+#include <QString>
 #include <algorithm>
 
 #include "core/data/EditData.h"
+#include "core/text/UnicodeTables.h"
 
 namespace demogame {
 namespace {
@@ -408,9 +409,10 @@ const DemoGeneral kGenerals[] = {
 };
 
 std::string Sjis(const char* utf8) {
-  QStringEncoder encoder("Shift_JIS");
-  const QByteArray bytes = encoder.encode(QString::fromUtf8(utf8));
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  const QString text = QString::fromUtf8(utf8);
+  return tavlor::EncodeLeniently(tavlor::CodePage::ShiftJis,
+                                 std::u16string_view(reinterpret_cast<const char16_t*>(text.constData()),
+                                                     static_cast<std::size_t>(text.size())));
 }
 
 template <std::size_t Width>

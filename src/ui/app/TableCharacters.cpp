@@ -1,21 +1,19 @@
 // What the tables make of codes without a character of their own, decoded once per load.
 #include "ui/app/TableCharacters.h"
 
-#include <QStringDecoder>
-
 #include "core/text/TextTables.h"
+#include "core/text/UnicodeTables.h"
 #include "core/text/UserDefinedCodes.h"
 
 namespace tavlor {
 namespace {
 
 // One two-byte code as exactly one character, or nothing (undecodable, private use, several).
-std::optional<char16_t> DecodeOne(QStringDecoder& decoder, uint16_t code) {
+std::optional<char16_t> DecodeOne(CodePage page, uint16_t code) {
   const char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-  decoder.resetState();
-  const QString text = decoder.decode(QByteArrayView(bytes, 2));
-  if (text.size() != 1) return std::nullopt;
-  const char16_t character = text[0].unicode();
+  char16_t text[2];
+  if (DecodeInto(page, std::string_view(bytes, 2), text) != 1) return std::nullopt;
+  const char16_t character = text[0];
   const bool privateUse = character >= 0xE000 && character <= 0xF8FF;
   if (privateUse || character == 0xFFFD || QChar::isSurrogate(character)) return std::nullopt;
   return character;
@@ -53,8 +51,8 @@ void TableCharacters::Build() {
   big5Codes_.clear();
   gbkCodes_.clear();
 
-  QStringDecoder sjis("Shift_JIS");
-  QStringDecoder gbk("GBK");
+  constexpr CodePage sjis = CodePage::ShiftJis;
+  constexpr CodePage gbk = CodePage::Gbk;
   auto japanese = [&](uint16_t gbkCode) -> std::optional<char16_t> {
     const auto sjisCode = ShiftJisCodeOfGbk(gbkCode, tables.GbkJis);
     return sjisCode ? DecodeOne(sjis, *sjisCode) : std::nullopt;

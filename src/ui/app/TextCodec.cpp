@@ -1,58 +1,46 @@
-// Decoding and encoding through Qt's ICU-backed codecs, completed by the characters the tables
-// give to codes without one; everything else in the program handles bytes only.
+// Decoding and encoding through the program's own GBK, Big5 and Shift-JIS tables (the same on
+// every platform), completed by the characters the character tables give to codes without one;
+// everything else in the program handles bytes only.
 #include "ui/app/TextCodec.h"
 
 #include <QByteArray>
 #include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <optional>
 
 #include "core/lang/LanguageState.h"
 #include "core/text/GbBig5Conversion.h"
 #include "core/text/GbkJisConversion.h"
 #include "core/text/TextTables.h"
+#include "core/text/UnicodeTables.h"
 #include "core/text/UserDefinedCodes.h"
 #include "ui/app/TableCharacters.h"
 
 namespace tavlor {
 namespace {
 
-// Opening an ICU converter costs more than a short conversion: one decoder of each per thread.
-QStringDecoder& DecoderOf(const char* codec) {
-  thread_local QStringDecoder gbk("GBK");
-  thread_local QStringDecoder big5("Big5");
-  thread_local QStringDecoder sjis("Shift_JIS");
-  QStringDecoder& decoder = codec[0] == 'G' ? gbk : codec[0] == 'B' ? big5 : sjis;
-  decoder.resetState();
-  return decoder;
+QString DecodeText(CodePage page, std::string_view bytes) {
+  // No byte decodes to more than one unit.
+  QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+  text.resize(static_cast<qsizetype>(DecodeInto(page, bytes, reinterpret_cast<char16_t*>(text.data()))));
+  return text;
 }
 
-QString Decode(const char* codec, std::string_view bytes) {
-  return DecoderOf(codec).decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
-
-// An encoder's error flag survives resetState, so every encoding whose errors count takes a
-// fresh one.
-std::optional<std::string> EncodeStrictly(const char* codec, QStringView text) {
-  QStringEncoder encoder(codec);
-  const QByteArray bytes = encoder.encode(text);
-  if (encoder.hasError()) return std::nullopt;
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+std::u16string_view UnitsOf(QStringView text) {
+  return {text.utf16(), static_cast<std::size_t>(text.size())};
 }
 
 uint16_t CodeAt(std::string_view bytes, std::size_t i) {
   return static_cast<uint16_t>((static_cast<uint8_t>(bytes[i]) << 8) | static_cast<uint8_t>(bytes[i + 1]));
 }
 
-void AppendCode(std::string& bytes, uint16_t code) {
+void AppendTwoByteCode(std::string& bytes, uint16_t code) {
   bytes.push_back(static_cast<char>(code >> 8));
   bytes.push_back(static_cast<char>(code & 0xFF));
 }
 
 // Decodes with `codec`, except the two-byte codes for which `special` has a character.
 template <typename Special>
-QString DecodeWithTables(const char* codec, std::string_view bytes, Special&& special) {
+QString DecodeWithTables(CodePage codec, std::string_view bytes, Special&& special) {
   QString text;
   std::size_t runStart = 0;
   std::size_t i = 0;
@@ -64,22 +52,22 @@ QString DecodeWithTables(const char* codec, std::string_view bytes, Special&& sp
       continue;
     }
     if (const std::optional<char16_t> character = special(CodeAt(bytes, i))) {
-      text += Decode(codec, bytes.substr(runStart, i - runStart));
+      text += DecodeText(codec, bytes.substr(runStart, i - runStart));
       text += QChar(*character);
       runStart = i + 2;
     }
     i += 2;
   }
-  if (runStart == 0) return Decode(codec, bytes);
-  text += Decode(codec, bytes.substr(runStart));
+  if (runStart == 0) return DecodeText(codec, bytes);
+  text += DecodeText(codec, bytes.substr(runStart));
   return text;
 }
 
 // Encodes with `codec`; a character it cannot carry goes to `special`, which appends its bytes
 // or answers false (the character is then written as '?').
 template <typename Special>
-EncodedText EncodeWithTables(const char* codec, const QString& text, Special&& special) {
-  if (auto direct = EncodeStrictly(codec, text)) return {std::move(*direct), {}};
+EncodedText EncodeWithTables(CodePage codec, const QString& text, Special&& special) {
+  if (auto direct = EncodeStrictly(codec, UnitsOf(text))) return {std::move(*direct), {}};
 
   EncodedText encoded;
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -93,7 +81,7 @@ EncodedText EncodeWithTables(const char* codec, const QString& text, Special&& s
       encoded.Bytes.push_back('?');
       continue;
     }
-    if (const auto bytes = EncodeStrictly(codec, QStringView(&character, 1))) {
+    if (const auto bytes = EncodeStrictly(codec, UnitsOf(QStringView(&character, 1)))) {
       encoded.Bytes += *bytes;
     } else if (!special(character.unicode(), encoded.Bytes)) {
       if (encoded.Unencodable.isEmpty()) encoded.Unencodable = character;
@@ -106,7 +94,7 @@ EncodedText EncodeWithTables(const char* codec, const QString& text, Special&& s
 // A character GBK has no code for: the user-defined code the tables give it.
 bool AppendGbkTableCode(char16_t character, std::string& bytes) {
   const auto code = TableCharacters::Current().GbkCodeOf(character);
-  if (code) AppendCode(bytes, *code);
+  if (code) AppendTwoByteCode(bytes, *code);
   return code.has_value();
 }
 
@@ -114,7 +102,7 @@ bool AppendGbkTableCode(char16_t character, std::string& bytes) {
 // code, provided that stores the same Shift-JIS text (说 typed in Traditional mode goes in as 說).
 bool AppendBig5TableCode(char16_t character, std::string& bytes) {
   if (const auto code = TableCharacters::Current().Big5CodeOf(character)) {
-    AppendCode(bytes, *code);
+    AppendTwoByteCode(bytes, *code);
     return true;
   }
   const EncodedText gbk = EncodeGbk(QString(QChar(character)));
@@ -130,14 +118,14 @@ bool AppendBig5TableCode(char16_t character, std::string& bytes) {
 }  // namespace
 
 QString FromGbk(std::string_view gbk) {
-  return DecodeWithTables("GBK", gbk, [](uint16_t code) -> std::optional<char16_t> {
+  return DecodeWithTables(CodePage::Gbk, gbk, [](uint16_t code) -> std::optional<char16_t> {
     if (!IsGbkUserDefinedCode(code)) return std::nullopt;
     return TableCharacters::Current().OfGbk(code);
   });
 }
 
 EncodedText EncodeGbk(const QString& text) {
-  return EncodeWithTables("GBK", text, AppendGbkTableCode);
+  return EncodeWithTables(CodePage::Gbk, text, AppendGbkTableCode);
 }
 
 std::string ToGbk(const QString& text) {
@@ -145,7 +133,7 @@ std::string ToGbk(const QString& text) {
 }
 
 QString FromBig5(std::string_view big5) {
-  return DecodeWithTables("Big5", big5, [](uint16_t code) -> std::optional<char16_t> {
+  return DecodeWithTables(CodePage::Big5, big5, [](uint16_t code) -> std::optional<char16_t> {
     if (IsGbkCodeInBig5Text(code)) return TableCharacters::Current().OfGbkInBig5(code);
     if (!IsBig5UserDefinedCode(code)) return std::nullopt;
     return TableCharacters::Current().OfBig5(code);
@@ -153,7 +141,7 @@ QString FromBig5(std::string_view big5) {
 }
 
 EncodedText EncodeBig5(const QString& text) {
-  return EncodeWithTables("Big5", text, AppendBig5TableCode);
+  return EncodeWithTables(CodePage::Big5, text, AppendBig5TableCode);
 }
 
 std::string ToBig5(const QString& text) {
@@ -161,12 +149,10 @@ std::string ToBig5(const QString& text) {
 }
 
 QString FromSjis(std::string_view sjis) {
-  return Decode("Shift_JIS", sjis);
+  return DecodeText(CodePage::ShiftJis, sjis);
 }
 std::string ToSjis(const QString& text) {
-  QStringEncoder encoder("Shift_JIS");
-  const QByteArray bytes = encoder.encode(text);
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  return EncodeLeniently(CodePage::ShiftJis, UnitsOf(text));
 }
 
 bool InterfaceUsesBig5() {
