@@ -61,11 +61,8 @@ class CsvReader {
     table_.LineOfRow.push_back(firstLine);
   }
 
+  // NUL bytes are kept: a text field whose stored bytes are not text is exported as they convert.
   bool Append(std::string& cell, char c) {
-    if (c == '\0') {
-      Refuse(line_, "a NUL byte: this is no text file");
-      return false;
-    }
     if (cell.size() >= limits_.MaxCellBytes) {
       Refuse(line_, "a cell longer than " + std::to_string(limits_.MaxCellBytes) + " bytes");
       return false;

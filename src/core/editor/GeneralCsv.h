@@ -1,0 +1,47 @@
+// The General table as a spreadsheet: one row per slot under a header of the command line's field
+// names, texts as the editor shows them, aptitudes as D/C/B/A/S, codes with their names beside
+// them, links as general numbers. Importing applies such a sheet through the same checks as
+// changing and adding a general, all rows or none.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/data/BuiltinGeneralLists.h"
+#include "core/text/TextTables.h"
+
+namespace tavlor {
+
+// Between interface bytes (GBK) and the sheet's UTF-8: the window layer's codec supplies it.
+class CsvTextCodec {
+ public:
+  virtual ~CsvTextCodec() = default;
+  virtual std::string Utf8OfGbk(std::string_view gbk) const = 0;
+  // Nothing when the text is no UTF-8 or holds a character GBK has no code for.
+  virtual std::optional<std::string> GbkOfUtf8(std::string_view utf8) const = 0;
+};
+
+// The whole sheet: byte-order mark, header, slots 0 .. GeneralCount - 1, CRLF line ends.
+std::string ExportGeneralsCsv(const GeneralTable& table, TextTables& tables, const CsvTextCodec& codec);
+
+struct CsvImportProblem {
+  int Line = 0;        // line of the file (1-based); 0 for the file as a whole
+  std::string Column;  // the header name, empty when the problem is not one cell's
+  std::string Reason;  // English
+};
+
+struct CsvImportResult {
+  std::optional<CsvImportProblem> Problem;  // set when nothing was applied
+  int Changed = 0;                          // generals changed
+  int Added = 0;                            // generals added behind the last
+};
+
+// Applies a sheet: rows name their slot; slots in use are changed, the slots right behind the last
+// general are added (from the editor's new general). A cell equal to what the export writes for the
+// slot leaves its field's stored bytes alone; every other cell is checked as the editor checks it.
+// Any refusal leaves table and lists untouched. Name columns beside codes are only for reading.
+CsvImportResult ImportGeneralsCsv(std::string_view text, GeneralTable& table, BuiltinGeneralLists& lists,
+                                  TextTables& tables, const CsvTextCodec& codec);
+
+}  // namespace tavlor
