@@ -27,6 +27,7 @@ FileError NoFileSet() {
 }  // namespace
 
 std::filesystem::path EditDataFile(const ProgramContext& context) {
+  if (!context.OpenedFile.empty()) return context.OpenedFile;
   const std::string_view path = TrimBlanks(context.Paths.CustomizeFile);
   if (path.empty()) return {};
   return ResolveGameFile(std::string(path));

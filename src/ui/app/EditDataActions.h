@@ -8,8 +8,8 @@ namespace tavlor {
 
 struct ProgramContext;
 
-// The edit-data file the paths name (a game path resolved against the file system), or an empty
-// path when no file is set.
+// The edit-data file opened for this session (context.OpenedFile), else the one the paths name (a
+// game path resolved against the file system), or an empty path when no file is set.
 std::filesystem::path EditDataFile(const ProgramContext& context);
 
 // Loads the edit-data file into the General table and refreshes the built-in general lists; a

@@ -25,6 +25,9 @@ struct ProgramContext {
   // when it is not set.
   std::optional<SettingsLocation> Settings;
   PathSettings Paths;
+  // An edit-data file opened for this session (系统 → 打开…) in place of the one the paths name;
+  // empty for that one. Loading and saving use it.
+  std::filesystem::path OpenedFile;
   GeneralTable Table;
   EditHistory History;             // the edits since the last load; knows what is unsaved
   DiskChangeWatch EditDataOnDisk;  // what the edit-data file held when last read or written

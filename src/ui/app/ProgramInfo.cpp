@@ -1,12 +1,23 @@
 // The program's name and version as the build gives them.
 #include "ui/app/ProgramInfo.h"
 
+#include "ui/app/ProgramContext.h"
 #include "ui/app/Prompts.h"
+#include "ui/app/TextCodec.h"
 
 namespace tavlor {
 
 QString ProgramVersion() {
   return QStringLiteral(TAVLOR_VERSION);
+}
+
+QString ListWindowTitle(const ProgramContext& context) {
+  QString title = QStringLiteral("TavlorV%1").arg(ProgramVersion());
+  if (!context.OpenedFile.empty()) {
+    title += QStringLiteral(" - %1").arg(FromNativePath(context.OpenedFile.filename().string()));
+  }
+  if (context.History.HasUnsavedChanges()) title += QStringLiteral(" *");
+  return title;
 }
 
 QString AboutText() {

@@ -175,6 +175,11 @@ void Form2::BuildEditMenuItems() {
     editMenuCaptions_.emplace_back(item, caption);
     return item;
   };
+  M_Open = M_system->addAction(QStringLiteral("打开…"));
+  M_Open->setObjectName(QStringLiteral("M_Open"));
+  M_Open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  connect(M_Open, &QAction::triggered, this, [this] { OpenEditDataFile(); });
+  M_system->addSeparator();
   M_Undo = addItem("M_Undo", texts::MenuUndo);
   M_Undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   M_Redo = addItem("M_Redo", texts::MenuRedo);
@@ -199,8 +204,7 @@ void Form2::ApplyEditMenuCaptions() {
 
 void Form2::UpdateEditState() {
   leaving_ = false;
-  setWindowTitle(context_.History.HasUnsavedChanges() ? QStringLiteral("TavlorV1.2 *")
-                                                      : QStringLiteral("TavlorV1.2"));
+  setWindowTitle(ListWindowTitle(context_));
   M_Undo->setEnabled(context_.History.CanUndo());
   M_Redo->setEnabled(context_.History.CanRedo());
 }

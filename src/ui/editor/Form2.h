@@ -35,6 +35,7 @@ class Form2 : public QMainWindow {
   QPushButton* Command2 = nullptr;  // 重新读取
   QCheckBox* CKAuto = nullptr;      // 自动跟随, checked at start
   QMenu* M_system = nullptr;
+  QAction* M_Open = nullptr;        // 打开… (Ctrl+O): another edit-data file for this session
   QAction* M_Undo = nullptr;        // Ctrl+Z: the last add, change or import
   QAction* M_Redo = nullptr;        // Ctrl+Y (and Ctrl+Shift+Z)
   QAction* M_Export = nullptr;      // the picked general to a shared-general file
@@ -91,6 +92,10 @@ class Form2 : public QMainWindow {
   // writes; called after every load and save. A change is checked after a short quiet time, so
   // one write is one notice, and it is told once until the file is read or written again.
   void WatchEditDataFile();
+  // 打开…: asks for an edit-data file (none given: the file dialog), settles unsaved changes and
+  // loads it for this session; saving then writes that file and its own .bak. A file that cannot
+  // be read leaves the table and the file in use as they were. Returns whether it was loaded.
+  bool OpenEditDataFile(const QString& file = QString());
   // A click on grid row `row` (1 and up): sets SelectedSlot and announces the pick.
   void PickRow(int row);
 

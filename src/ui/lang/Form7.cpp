@@ -115,6 +115,9 @@ void Form7::ConnectButtons() {
   connect(back, &QShortcut::activated, Command2, &QPushButton::click);
   auto* on = new QShortcut(QKeySequence(Qt::Key_Right), this);
   connect(on, &QShortcut::activated, Command3, &QPushButton::click);
+  // Escape closes the guide as it closes the pickers: the same as 完成, keeping the page.
+  auto* leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(leave, &QShortcut::activated, Command1, &QPushButton::click);
 }
 
 void Form7::LoadhelpIni() {
