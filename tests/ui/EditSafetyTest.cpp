@@ -19,6 +19,7 @@
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
 #include "ui/StartupTestFolder.h"
+#include "ui/WaitForEvents.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/Startup.h"
 #include "ui/app/TextCodec.h"
@@ -315,8 +316,9 @@ class EditSafetyTest : public QObject {
     QVERIFY(prompter.Messages()[0].Text.startsWith(tavlor::Caption(tavlor::texts::ChangedOnDiskNotice)));
     theirs->Slots[0].Record.BirthYear = 1540;
     const std::string theirSecondBytes = tavlor::SerializeEditData(*theirs);
+    tavlor::testing::WatchedChange secondWrite(program.List.get());
     WriteFileBytes(program.Folder.EditDataFile(), theirSecondBytes);
-    QTest::qWait(700);
+    QVERIFY(secondWrite.Settled());
     QCOMPARE(prompter.CountOf(Kind::Warning), 1);
 
     // Saving asks first; cancel writes nothing.
@@ -348,9 +350,13 @@ class EditSafetyTest : public QObject {
     QCOMPARE(program.File(), program.TableBytes());
     QCOMPARE(program.List->windowTitle(), kSavedTitle);
 
-    // The program's own save is no change from outside.
+    // The program's own save is no change from outside. A file written beside it afterwards is a
+    // fence: once the watch has reported that one and its quiet time has run out, whatever the
+    // save itself made the watch report has been handled too.
     prompter.Clear();
-    QTest::qWait(700);
+    tavlor::testing::WatchedChange fence(program.List.get());
+    WriteFileBytes(program.Folder.EditDataFile().parent_path() / "fence.txt", "after the save");
+    QVERIFY(fence.Settled());
     QVERIFY2(prompter.Messages().isEmpty(), qPrintable(Messages(prompter)));
   }
 

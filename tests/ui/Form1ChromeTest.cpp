@@ -7,6 +7,7 @@
 
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
+#include "ui/WaitForEvents.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/chrome/WindowChrome.h"
 #include "ui/editor/Form1.h"
@@ -79,7 +80,7 @@ class Form1ChromeTest : public QObject {
     Press(change, Qt::LeftButton);
     QCOMPARE(ImageNumber(change), 46);
     Release(change, Qt::LeftButton);
-    QTest::qWait(50);
+    QVERIFY(WaitForTimeouts(form_->Timer1, 1));  // the hover watch looked again: still pressed
     QCOMPARE(ImageNumber(change), 46);
     MoveOver(change, Qt::LeftButton);  // dragging over a change button shows the hover look
     QCOMPARE(ImageNumber(change), 28);
@@ -109,8 +110,7 @@ class Form1ChromeTest : public QObject {
     PlaceCursor(CentreOf(form_->Pic_YN[0]));
     MoveOver(form_->Pic_YN[0], Qt::NoButton);
     QVERIFY(!form_->Timer5->isActive());
-    QVERIFY(form_->Timer4->isActive());
-    QTest::qWait(50);
+    QVERIFY(WaitForTimeouts(form_->Timer4, 1));
     QCOMPARE(ImageNumber(minimum), 36);  // keeps its hover look until passed over again
     QCOMPARE(form_->Hover().HoverIndex, 0);
   }
@@ -159,7 +159,7 @@ class Form1ChromeTest : public QObject {
     autoFollow.setChecked(false);
     const QPoint parked = list.pos();
     form_->move(600, 200);
-    QTest::qWait(250);
+    QVERIFY(WaitForTimeouts(form_->Timer3, 2));  // the docking timer looked at least once since
     QCOMPARE(list.pos(), parked);
     form_->SetDockedWindow(nullptr, nullptr);
   }

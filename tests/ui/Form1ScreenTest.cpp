@@ -1,7 +1,6 @@
 // The editor's painted screen: every control on the screen, none covering another, and a quick
 // background. Set TAVLOR_FORM1_SHOT=<file.png> to keep a picture of the window.
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -86,12 +85,11 @@ class Form1ScreenTest : public QObject {
     }
   }
 
-  void BackgroundIsPaintedQuickly() {
-    QElapsedTimer timer;
-    timer.start();
+  // How long the painting takes is measured in bench/Form1PaintBench.cpp, never asserted here.
+  void BackgroundIsPainted() {
     const QPixmap background = PaintForm1Background();
     QVERIFY(!background.isNull());
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(background.width() > 0 && background.height() > 0);
   }
 };
 

@@ -16,6 +16,7 @@
 #include "support/FaultyFileCalls.h"
 #include "support/TestPrompter.h"
 #include "ui/StartupTestFolder.h"
+#include "ui/WaitForEvents.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/editor/Form1.h"
 #include "ui/editor/Form2.h"
@@ -287,7 +288,7 @@ class Form2Test : public QObject {
     list.CKAuto->setChecked(false);
     const QPoint parked = list.pos();
     editor.move(600, 40);
-    QTest::qWait(250);
+    QVERIFY(tavlor::testing::WaitForTimeouts(editor.Timer3, 2));  // the docking timer looked since
     QCOMPARE(list.pos(), parked);
   }
 
