@@ -12,24 +12,39 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace {
 
-std::vector<std::vector<uint8_t>> ReadCorpus(int argc, char** argv) {
-  std::vector<std::vector<uint8_t>> inputs;
+// Reads every file of the folders named on the command line. A folder that is missing or a file
+// that cannot be read is an error (false, with a message): a replay that quietly left out its
+// corpus would pass having tested almost nothing.
+bool ReadCorpus(int argc, char** argv, std::vector<std::vector<uint8_t>>& inputs) {
   for (int i = 1; i < argc; ++i) {
-    std::filesystem::path folder(argv[i]);
-    if (!std::filesystem::is_directory(folder)) continue;
+    const std::filesystem::path folder(argv[i]);
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+      std::fprintf(stderr, "corpus folder %s does not exist or is no folder\n", argv[i]);
+      return false;
+    }
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
       if (!entry.is_regular_file()) continue;
       std::ifstream in(entry.path(), std::ios::binary);
+      if (!in) {
+        std::fprintf(stderr, "cannot read corpus file %s\n", entry.path().string().c_str());
+        return false;
+      }
       inputs.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+      if (in.bad()) {
+        std::fprintf(stderr, "reading corpus file %s failed\n", entry.path().string().c_str());
+        return false;
+      }
     }
   }
-  return inputs;
+  return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto inputs = ReadCorpus(argc, argv);
+  std::vector<std::vector<uint8_t>> inputs;
+  if (!ReadCorpus(argc, argv, inputs)) return 1;
   inputs.emplace_back();  // the empty input
   for (const auto& input : inputs) LLVMFuzzerTestOneInput(input.data(), input.size());
 

@@ -7,6 +7,7 @@
 
 #include "core/app/PathSettings.h"
 #include "core/lang/InterfaceTexts.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempFolder.h"
 
 namespace tavlor {
@@ -16,26 +17,17 @@ namespace fs = std::filesystem;
 using testing::TempFolder;
 using testing::WriteFileBytes;
 
+// Every variable the search reads is the test's own: a HOME, a Wine prefix and a user inside the
+// test's folder, so that no real prefix, Steam library or Documents folder is ever looked at.
 class PathSettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* prefix = std::getenv("WINEPREFIX");
-    savedPrefix = prefix ? std::optional<std::string>(prefix) : std::nullopt;
-    const char* user = std::getenv("USER");
-    savedUser = user ? std::optional<std::string>(user) : std::nullopt;
-    ::setenv("WINEPREFIX", (folder / "prefix").string().c_str(), 1);
-    ::setenv("USER", "player", 1);
+    environment.Set("HOME", (folder / "home").string());
+    environment.Set("XDG_CONFIG_HOME", (folder / "home" / ".config").string());
+    environment.Set("WINEPREFIX", (folder / "prefix").string());
+    environment.Set("USER", std::string("player"));
+    fs::create_directories(folder / "home");
     fs::create_directories(folder / "program");
-  }
-  void TearDown() override {
-    if (savedPrefix)
-      ::setenv("WINEPREFIX", savedPrefix->c_str(), 1);
-    else
-      ::unsetenv("WINEPREFIX");
-    if (savedUser)
-      ::setenv("USER", savedUser->c_str(), 1);
-    else
-      ::unsetenv("USER");
   }
 
   PathSettings Resolve(const std::string& settings) {
@@ -50,8 +42,7 @@ class PathSettingsTest : public ::testing::Test {
 
   TempFolder folder;
   std::vector<std::string> reports;
-  std::optional<std::string> savedPrefix;
-  std::optional<std::string> savedUser;
+  testing::ScopedEnvironment environment;
 };
 
 TEST_F(PathSettingsTest, ManualModeTakesTheThreeKeysTrimmed) {
@@ -71,10 +62,14 @@ TEST_F(PathSettingsTest, ManualModeTakesTheThreeKeysTrimmed) {
 }
 
 TEST_F(PathSettingsTest, AutoreadpathSelectsTheMode) {
+  // Automatic mode with nothing installed: no game found, so no game path, and the edit-data file
+  // in the test HOME's Documents.
+  const std::string homeEditData =
+      (folder / "home" / "Documents").string() + "/KOEI/Nobunaga13/EDIT/SETDATA/EDATA000.13S";
   for (const char* automatic : {"1", " 1", "1.0"}) {
     const PathSettings paths = Resolve(std::string("x\nAUTOREADPATH=") + automatic + "\nGAMEPATH=/manual/\n");
-    EXPECT_NE(paths.GamePath, "/manual/") << automatic;
-    EXPECT_NE(paths.CustomizeFile, "") << automatic;
+    EXPECT_EQ(paths.GamePath, "") << automatic;
+    EXPECT_EQ(paths.CustomizeFile, homeEditData) << automatic;
   }
   for (const char* manual : {"0", "word", ""}) {
     const PathSettings paths = Resolve(std::string("x\nAUTOREADPATH=") + manual + "\nGAMEPATH=/manual/\n");

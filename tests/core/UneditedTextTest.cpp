@@ -33,8 +33,12 @@ class UneditedTextTest : public ::testing::Test {
     StoreField(record.GivenName, Padded(kUnknownKanji + SjisOf({5}), kNameWidth));  // 山助
     StoreField(record.FamilyReading, Padded(SjisOf({12, 13}), kReadingWidth));      // おだ
     StoreField(record.GivenReading, Padded("AB" + SjisOf({14}), kReadingWidth));    // ASCII kept
+    // All four biography lines filled, each its own way: ASCII after kanji, blanks before a kanji
+    // and after it to the end of the line, a kanji the tables lack, digits.
     StoreField(record.BioLine1, Padded(SjisOf({2, 3}) + " x", kBioLineWidth));
-    StoreField(record.BioLine2, std::string(kBioLineWidth, ' '));  // blanks only: shows empty
+    StoreField(record.BioLine2, "  " + SjisOf({7}) + std::string(kBioLineWidth - 4, ' '));
+    StoreField(record.BioLine3, Padded(kUnknownKanji + SjisOf({8}), kBioLineWidth));
+    StoreField(record.BioLine4, Padded(SjisOf({9}) + "1590", kBioLineWidth));
     record.BirthYear = 1540;
     record.DeathYear = 1590;
     original = table->Slots[0].Record;
@@ -62,6 +66,7 @@ void ExpectTextsAsStored(const GeneralRecord& written, const GeneralRecord& orig
   EXPECT_EQ(FieldBytes(written.BioLine1), FieldBytes(original.BioLine1));
   EXPECT_EQ(FieldBytes(written.BioLine2), FieldBytes(original.BioLine2));
   EXPECT_EQ(FieldBytes(written.BioLine3), FieldBytes(original.BioLine3));
+  EXPECT_EQ(FieldBytes(written.BioLine4), FieldBytes(original.BioLine4));
 }
 
 TEST_F(UneditedTextTest, ShowThenWriteKeepsEveryTextInEitherLanguageAndAcrossLanguages) {
@@ -108,7 +113,7 @@ TEST_F(UneditedTextTest, TypedTraditionalAndSimplifiedStoreTheSameShiftJis) {
 TEST_F(UneditedTextTest, LanguageSwitchReshowsStoredFieldsAndConvertsTypedText) {
   EditorValues values = Show(true);
   values.Names[1] = GbkOf({4, 5});  // 之助 typed in Simplified, not yet written
-  values.BioLines[2] = GbkOf({0});  // 织 typed into an empty line
+  values.BioLines[2] = GbkOf({0});  // 织 typed over the third line
   const EditorValues beforeSwitch = values;
 
   RetextValues(values, 36, *tables, true, false);

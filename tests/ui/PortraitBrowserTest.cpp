@@ -156,6 +156,10 @@ class PortraitBrowserTest : public QObject {
   tavlor::PathSettings paths_;
 
  private slots:
+  // A test that switches to Traditional and fails before switching back leaves no later test in
+  // Traditional.
+  void cleanup() { tavlor::SharedLanguageState().SetSimplified(true); }
+
   void initTestCase() {
     qRegisterMetaType<FaceChoice>();
     WriteAllArchives(grp_);
