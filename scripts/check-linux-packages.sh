@@ -72,7 +72,8 @@ apt_in_root() {
 prepare_root() {  # prepare_root NAME PACKAGES...
   local name=$1 root=$CACHE/$1
   shift
-  [ -f "$root/.tavlor-ready" ] && return 0
+  # The marker names the packages, so a changed list makes the root afresh.
+  [ "$(cat "$root/.tavlor-ready" 2>/dev/null)" = "$*" ] && return 0
   if [ ! -f "$CACHE/base/.tavlor-ready" ]; then
     step "making the Debian 12 base root (debootstrap, once)"
     local mirror
@@ -97,7 +98,7 @@ prepare_root() {  # prepare_root NAME PACKAGES...
   in_root "$root.tmp" apt-get update
   apt_in_root "$root.tmp" "$@"
   leave "$root.tmp"
-  touch "$root.tmp/.tavlor-ready"
+  echo "$*" >"$root.tmp/.tavlor-ready"
   rm -rf "$root"
   mv "$root.tmp" "$root"
   step_done
@@ -137,7 +138,7 @@ total_start=$(date +%s)
 # Tools the checks use, and an X server; no Qt.
 CHECK_TOOLS=(xvfb xauth desktop-file-utils appstream)
 # What an X11 desktop has (and the portable folder leaves to it): see scripts/package-linux.sh.
-DESKTOP_LIBRARIES=(libgl1 libegl1 libx11-6 libx11-xcb1 libxcb1 libxext6 libxrender1 libfontconfig1
+DESKTOP_LIBRARIES=(libgl1 libegl1 libopengl0 libx11-6 libx11-xcb1 libxcb1 libxext6 libxrender1 libfontconfig1
   libfreetype6 libharfbuzz0b libglib2.0-0 libdbus-1-3 libpng16-16 libzstd1 fonts-noto-cjk)
 prepare_root deb "${CHECK_TOOLS[@]}"
 prepare_root portable xvfb xauth "${DESKTOP_LIBRARIES[@]}"
