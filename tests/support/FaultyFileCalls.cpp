@@ -46,6 +46,10 @@ const char* FaultyFileCalls::NameOf(Call call) {
       return "fsync folder";
     case Call::Link:
       return "link";
+    case Call::OpenForUpdate:
+      return "open for update";
+    case Call::Seek:
+      return "seek";
   }
   return "?";
 }
@@ -133,6 +137,18 @@ std::error_code FaultyFileCalls::Link(const std::filesystem::path& existing,
                                       const std::filesystem::path& newName) {
   if (Enter(Call::Link, newName) == Fault::Fail) return std::make_error_code(error_);
   return system_.Link(existing, newName);
+}
+
+std::error_code FaultyFileCalls::OpenForUpdate(const std::filesystem::path& path, Handle& handle) {
+  if (Enter(Call::OpenForUpdate, path) == Fault::Fail) return std::make_error_code(error_);
+  const std::error_code error = system_.OpenForUpdate(path, handle);
+  if (!error) open_[handle] = path;
+  return error;
+}
+
+std::error_code FaultyFileCalls::Seek(Handle handle, uint64_t offset) {
+  if (Enter(Call::Seek, open_[handle]) == Fault::Fail) return std::make_error_code(error_);
+  return system_.Seek(handle, offset);
 }
 
 }  // namespace tavlor::testing

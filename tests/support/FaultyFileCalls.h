@@ -20,7 +20,20 @@ namespace tavlor::testing {
 
 class FaultyFileCalls final : public FileCalls {
  public:
-  enum class Call { CreateNew, OpenForReading, Write, Read, Sync, Close, Rename, Remove, SyncFolder, Link };
+  enum class Call {
+    CreateNew,
+    OpenForReading,
+    Write,
+    Read,
+    Sync,
+    Close,
+    Rename,
+    Remove,
+    SyncFolder,
+    Link,
+    OpenForUpdate,
+    Seek
+  };
 
   struct Logged {
     Call What;
@@ -48,6 +61,8 @@ class FaultyFileCalls final : public FileCalls {
   std::error_code Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
   std::error_code Remove(const std::filesystem::path& path) override;
   std::error_code SyncFolder(const std::filesystem::path& folder) override;
+  std::error_code OpenForUpdate(const std::filesystem::path& path, Handle& handle) override;
+  std::error_code Seek(Handle handle, uint64_t offset) override;
   std::error_code Link(const std::filesystem::path& existing, const std::filesystem::path& newName) override;
 
  private:

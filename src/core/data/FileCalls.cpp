@@ -55,6 +55,15 @@ class SystemCalls final : public FileCalls {
     errno = 0;
     return ::_close(handle) != 0 ? LastError() : std::error_code();
   }
+  std::error_code OpenForUpdate(const fs::path& path, Handle& handle) override {
+    errno = 0;
+    handle = ::_wopen(path.c_str(), _O_RDWR | _O_BINARY);
+    return handle < 0 ? LastError() : std::error_code();
+  }
+  std::error_code Seek(Handle handle, uint64_t offset) override {
+    errno = 0;
+    return ::_lseeki64(handle, static_cast<__int64>(offset), SEEK_SET) < 0 ? LastError() : std::error_code();
+  }
   // Windows makes a rename durable by itself; its folders cannot be flushed.
   std::error_code SyncFolder(const fs::path&) override {
     return {};
@@ -99,6 +108,15 @@ class SystemCalls final : public FileCalls {
     errno = 0;
     // A close interrupted by a signal has still released the descriptor; it must not be retried.
     return ::close(handle) != 0 && errno != EINTR ? LastError() : std::error_code();
+  }
+  std::error_code OpenForUpdate(const fs::path& path, Handle& handle) override {
+    errno = 0;
+    handle = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    return handle < 0 ? LastError() : std::error_code();
+  }
+  std::error_code Seek(Handle handle, uint64_t offset) override {
+    errno = 0;
+    return ::lseek(handle, static_cast<off_t>(offset), SEEK_SET) < 0 ? LastError() : std::error_code();
   }
   std::error_code SyncFolder(const fs::path& folder) override {
     errno = 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
@@ -34,6 +35,10 @@ class FileCalls {
   // exists.
   virtual std::error_code Link(const std::filesystem::path& existing,
                                const std::filesystem::path& newName) = 0;
+  // Opens an existing file for reading and writing in place; never creates one.
+  virtual std::error_code OpenForUpdate(const std::filesystem::path& path, Handle& handle) = 0;
+  // Moves the handle's position to `offset` bytes from the start, for the next Read or Write.
+  virtual std::error_code Seek(Handle handle, uint64_t offset) = 0;
   // Makes the folder's entries (a rename in it) durable.
   virtual std::error_code SyncFolder(const std::filesystem::path& folder) = 0;
 };
