@@ -130,6 +130,22 @@ class TextCodecTest : public QObject {
     QCOMPARE(stored(true, QStringLiteral("∋")), QStringLiteral("∋"));
     QCOMPARE(stored(false, QStringLiteral("a😀")), QStringLiteral("unencodable 😀"));
   }
+
+  // Text cut in the middle of a surrogate pair is named as unencodable, never silently shortened;
+  // default-ignorable characters count as unencodable too.
+  void cutOrInvisibleCharactersAreNamedAsUnencodable() {
+    const QString cut = QStringLiteral("a") + QChar(0xD83D);
+    const tavlor::EncodedText gbk = tavlor::EncodeGbk(cut);
+    QCOMPARE(QByteArray::fromStdString(gbk.Bytes), QByteArray("a?"));
+    QCOMPARE(gbk.Unencodable, QString(QChar(0xD83D)));
+    const tavlor::EncodedText big5 = tavlor::EncodeBig5(QStringLiteral("一\u00AD"));
+    QCOMPARE(QByteArray::fromStdString(big5.Bytes), QByteArray("\xA4\x40?"));
+    QCOMPARE(big5.Unencodable, QString(QChar(0xAD)));
+    QCOMPARE(QByteArray::fromStdString(tavlor::ToSjis(cut)), QByteArray("a\xFC\xFC"));
+    // Malformed GBK as the interface shows it: a cut code at the end shows nothing.
+    QCOMPARE(tavlor::FromGbk("\xB0\xA1\xB0"), QStringLiteral("啊"));
+    QCOMPARE(tavlor::FromGbk("\xB0\x21"), QStringLiteral("\uFFFD!"));
+  }
 };
 
 QTEST_GUILESS_MAIN(TextCodecTest)
