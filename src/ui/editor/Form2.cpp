@@ -66,6 +66,7 @@ Form2::Form2(ProgramContext& context, QWidget* parent) : QMainWindow(parent), co
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->setSpacing(6);
+  layout->addLayout(BuildFilterBar());
   layout->addWidget(MFLX, 1);
   layout->addWidget(CKAuto);
   auto* buttons = new QHBoxLayout;
@@ -257,6 +258,7 @@ void Form2::ResetMflx() {
     WriteCell(3, gridRow, kGridColumnWidthsTwips[3], FromInterfaceBytes(row.Appear.Text), row.Appear.Colour);
   }
   MFLX->setUpdatesEnabled(true);
+  ApplyFilter();
 }
 
 int Form2::FlexRows() const {

@@ -12,6 +12,9 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
+class QHBoxLayout;
+class QLineEdit;
 class QFileSystemWatcher;
 class QMenu;
 class QPushButton;
@@ -34,6 +37,8 @@ class Form2 : public QMainWindow {
   QPushButton* Command1 = nullptr;  // 保存数据
   QPushButton* Command2 = nullptr;  // 重新读取
   QCheckBox* CKAuto = nullptr;      // 自动跟随, checked at start
+  QLineEdit* TxtFind = nullptr;     // filters the rows as the player types: name, reading or slot
+  QComboBox* CmbAppear = nullptr;   // 出场与待机 / 出场 / 待机
   QMenu* M_system = nullptr;
   QAction* M_Open = nullptr;        // 打开… (Ctrl+O): another edit-data file for this session
   QAction* M_Undo = nullptr;        // Ctrl+Z: the last add, change or import
@@ -96,6 +101,8 @@ class Form2 : public QMainWindow {
   // loads it for this session; saving then writes that file and its own .bak. A file that cannot
   // be read leaves the table and the file in use as they were. Returns whether it was loaded.
   bool OpenEditDataFile(const QString& file = QString());
+  // Hides the rows the search box and the appear filter leave out; the table is untouched.
+  void ApplyFilter();
   // A click on grid row `row` (1 and up): sets SelectedSlot and announces the pick.
   void PickRow(int row);
 
@@ -123,6 +130,8 @@ class Form2 : public QMainWindow {
   void BuildButtons();
   void BuildMenus();
   void BuildEditMenuItems();
+  QHBoxLayout* BuildFilterBar();
+  void ApplyFilterCaptions();
   void ApplyEditMenuCaptions();
   void ApplyMenuCaptions();
   void ApplyButtonCaptions();
