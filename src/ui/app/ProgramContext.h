@@ -24,6 +24,9 @@ struct ProgramContext {
   // The Set.ini in force, as the program located it; start-up fills it from the folders above
   // when it is not set.
   std::optional<SettingsLocation> Settings;
+  // When the game or the edit-data file is not found at start-up, the list window says so and
+  // opens the settings window (the program sets it; tests that start without a game leave it off).
+  bool OfferGameSettings = false;
   PathSettings Paths;
   // An edit-data file opened for this session (系统 → 打开…) in place of the one the paths name;
   // empty for that one. Loading and saving use it.

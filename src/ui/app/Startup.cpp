@@ -7,13 +7,16 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QStatusBar>
 
+#include "core/app/GamePathChecks.h"
 #include "core/app/PathSettings.h"
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/data/EditData.h"
 #include "core/lang/InterfaceTexts.h"
 #include "core/text/TextTables.h"
 #include "ui/app/EditDataActions.h"
+#include "ui/app/GameSettingsWindow.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/ProgramStyle.h"
 #include "ui/app/Prompts.h"
@@ -135,6 +138,15 @@ void ReportDamagedTables(const ProgramContext& context) {
   CurrentPrompter().Warn(text, QStringLiteral("字符表"));
 }
 
+// A first start without the game: one sentence, and the window where the player points at it.
+void OfferGameSettingsWhenNotFound(ProgramContext& context, Form1& form1, Form2& form2) {
+  const bool gameFound = CheckFaceFolder(context.Paths.GamePath, false).What == PathCheck::Kind::Found;
+  const bool editDataFound = CheckEditDataFile(context.Paths.CustomizeFile).What == PathCheck::Kind::Found;
+  if (gameFound && editDataFound) return;
+  form2.statusBar()->showMessage(QStringLiteral("没有找到游戏或武将数据文件，请在“游戏与文件设置”中指定。"));
+  ShowGameSettings(context, &form1, form2);
+}
+
 }  // namespace
 
 void RunStartup(ProgramContext& context, Form1& form1, Form2& form2, QWidget* splash) {
@@ -157,9 +169,12 @@ void RunStartup(ProgramContext& context, Form1& form1, Form2& form2, QWidget* sp
   form2.WatchEditDataFile();
   ConnectEditorActions(context, form1, form2);
   QObject::connect(&form2, &Form2::helpRequested, &form2, [&context, &form2] { ShowForm7(context, &form2); });
+  QObject::connect(&form2, &Form2::gameSettingsRequested, &form2,
+                   [&context, &form1, &form2] { ShowGameSettings(context, &form1, form2); });
   ConnectPortraitBrowser(context, form1);
   ConnectPickers(context, form1);
   if (splash != nullptr) splash->hide();
+  if (context.OfferGameSettings) OfferGameSettingsWhenNotFound(context, form1, form2);
 }
 
 }  // namespace tavlor

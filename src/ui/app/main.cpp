@@ -145,6 +145,8 @@ int main(int argc, char* argv[]) {
   } else {
     context.Settings = tavlor::LocateSettings(programFolder);
   }
+  // Screenshots are taken of the windows as they stand; a player is helped to the game.
+  context.OfferGameSettings = screenshots.isEmpty();
 
   tavlor::Form5 splash;
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

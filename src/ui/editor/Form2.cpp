@@ -176,6 +176,9 @@ void Form2::BuildEditMenuItems() {
     editMenuCaptions_.emplace_back(item, caption);
     return item;
   };
+  M_GameSettings = M_system->addAction(QStringLiteral("游戏与文件设置…"));
+  M_GameSettings->setObjectName(QStringLiteral("M_GameSettings"));
+  connect(M_GameSettings, &QAction::triggered, this, &Form2::gameSettingsRequested);
   M_Open = M_system->addAction(QStringLiteral("打开…"));
   M_Open->setObjectName(QStringLiteral("M_Open"));
   M_Open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));

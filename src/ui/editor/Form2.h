@@ -40,12 +40,13 @@ class Form2 : public QMainWindow {
   QLineEdit* TxtFind = nullptr;     // filters the rows as the player types: name, reading or slot
   QComboBox* CmbAppear = nullptr;   // 出场与待机 / 出场 / 待机
   QMenu* M_system = nullptr;
-  QAction* M_Open = nullptr;        // 打开… (Ctrl+O): another edit-data file for this session
-  QAction* M_Undo = nullptr;        // Ctrl+Z: the last add, change or import
-  QAction* M_Redo = nullptr;        // Ctrl+Y (and Ctrl+Shift+Z)
-  QAction* M_Export = nullptr;      // the picked general to a shared-general file
-  QAction* M_Import = nullptr;      // a shared-general file as a new general
-  QAction* M_ImportOver = nullptr;  // a shared-general file over the picked general
+  QAction* M_GameSettings = nullptr;  // 游戏与文件设置…
+  QAction* M_Open = nullptr;          // 打开… (Ctrl+O): another edit-data file for this session
+  QAction* M_Undo = nullptr;          // Ctrl+Z: the last add, change or import
+  QAction* M_Redo = nullptr;          // Ctrl+Y (and Ctrl+Shift+Z)
+  QAction* M_Export = nullptr;        // the picked general to a shared-general file
+  QAction* M_Import = nullptr;        // a shared-general file as a new general
+  QAction* M_ImportOver = nullptr;    // a shared-general file over the picked general
   QAction* M_Exit = nullptr;
   QMenu* M_MSG = nullptr;
   QAction* M_GB = nullptr;
@@ -111,6 +112,8 @@ class Form2 : public QMainWindow {
   void generalPicked(int row);
   // M_Exit or closing the window: the program ends at once, without saving.
   void exitRequested();
+  // M_GameSettings: the window of the game's paths.
+  void gameSettingsRequested();
   // M_MkWJ: the step-by-step help.
   void helpRequested();
   void undoRequested();

@@ -1,0 +1,236 @@
+// The settings window: widgets to SettingsValues and back; every rule is in core/app.
+#include "ui/app/GameSettingsWindow.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "core/app/GameInstallSearch.h"
+#include "core/app/GamePathChecks.h"
+#include "core/app/PathSettings.h"
+#include "core/app/SettingsFile.h"
+#include "core/data/OriginalBackup.h"
+#include "ui/app/FileErrorText.h"
+#include "ui/app/ProgramContext.h"
+#include "ui/app/ProgramStyle.h"
+#include "ui/app/Prompts.h"
+#include "ui/app/TextCodec.h"
+#include "ui/editor/Form1.h"
+#include "ui/editor/Form2.h"
+#include "ui/portraits/FaceDrawing.h"
+
+namespace tavlor {
+namespace {
+
+const char* const kWindowStyleSheet =
+    "QDialog { background: #2a1711; }"
+    "QLabel, QRadioButton { color: #f0d68c; background: transparent; }"
+    "QLabel[check=\"good\"] { color: #9be07a; }"
+    "QLabel[check=\"bad\"] { color: #ff9a7a; }"
+    "QLineEdit { color: #22180f; background: #f7f0e0; border: 1px solid #80622e; padding: 3px; }"
+    "QLineEdit:disabled { color: #6b5a44; background: #bfb39b; }";
+
+QString Native(const std::string& path) {
+  return QDir::toNativeSeparators(FromNativePath(path));
+}
+
+QString CheckText(const PathCheck& check, bool editData) {
+  switch (check.What) {
+    case PathCheck::Kind::Empty:
+      return QStringLiteral("（未填写）");
+    case PathCheck::Kind::Found:
+      return editData ? QStringLiteral("找到：%1 名武将").arg(check.Count)
+                      : QStringLiteral("找到头像文件：%1 张头像").arg(check.Count);
+    case PathCheck::Kind::Missing:
+      return editData ? QStringLiteral("找不到这个文件（读取时会新建一个空文件）")
+                      : QStringLiteral("找不到这个文件夹");
+    case PathCheck::Kind::NotEditData:
+      return QStringLiteral("这不是武将数据文件");
+    case PathCheck::Kind::NoArchive:
+      return QStringLiteral("文件夹中没有头像文件 %1").arg(Native(check.Detail));
+    case PathCheck::Kind::DamagedArchive:
+      return QStringLiteral("头像文件已损坏");
+  }
+  return {};
+}
+
+// The automatic search in a player's words: where the game and the edit-data file were found.
+QString AutomaticText() {
+  const GameInstallSearch search = FindGameInstall();
+  QString text;
+  if (!search.GamePath.empty()) {
+    const QString where = search.RegistryFrom && *search.RegistryFrom < search.Looked.size()
+                              ? QStringLiteral("（Wine 环境 %1）")
+                                    .arg(Native(search.Looked[*search.RegistryFrom].Prefix.string()))
+                              : QString();
+    text = QStringLiteral("找到游戏：%1%2").arg(Native(search.GamePath), where);
+  } else {
+    text = QStringLiteral("没有找到游戏的安装记录（查看了 %1 个 Wine/Proton 环境）。请改用手动设置。")
+               .arg(search.Looked.size());
+  }
+  const std::string editData = search.DocumentsFolder + "/KOEI/Nobunaga13/EDIT/SETDATA/EDATA000.13S";
+  const PathCheck check = CheckEditDataFile(editData);
+  text += QStringLiteral("\n武将数据文件：%1\n    %2").arg(Native(editData), CheckText(check, true));
+  return text;
+}
+
+}  // namespace
+
+GameSettingsWindow::GameSettingsWindow(ProgramContext& context, Form1* editor, Form2& list)
+    : QDialog(&list), context_(context), editor_(editor), list_(list) {
+  setObjectName(QStringLiteral("GameSettingsWindow"));
+  setWindowTitle(QStringLiteral("游戏与文件设置"));
+  setFont(ProgramFont());
+  setStyleSheet(ProgramStyleSheet() + QString::fromLatin1(kWindowStyleSheet));
+  setMinimumWidth(620);
+
+  Opt_Auto = new QRadioButton(QStringLiteral("自动查找游戏和武将数据文件"), this);
+  Opt_Auto->setObjectName(QStringLiteral("Opt_Auto"));
+  Opt_Manual = new QRadioButton(QStringLiteral("手动指定"), this);
+  Opt_Manual->setObjectName(QStringLiteral("Opt_Manual"));
+  lb_AutoFound = new QLabel(this);
+  lb_AutoFound->setObjectName(QStringLiteral("lb_AutoFound"));
+  lb_AutoFound->setWordWrap(true);
+  lb_AutoFound->setTextFormat(Qt::PlainText);
+  lb_AutoFound->setContentsMargins(22, 0, 0, 6);
+
+  auto* paths = new QGridLayout;
+  const QString captions[3] = {QStringLiteral("游戏文件夹"), QStringLiteral("武将数据文件"),
+                               QStringLiteral("新武将头像文件夹")};
+  for (int i = 0; i < 3; ++i) {
+    tx_Path[i] = new QLineEdit(this);
+    tx_Path[i]->setObjectName(QStringLiteral("tx_Path_%1").arg(i));
+    Command_Browse[i] = new QPushButton(QStringLiteral("浏览…"), this);
+    Command_Browse[i]->setObjectName(QStringLiteral("Command_Browse_%1").arg(i));
+    lb_Check[i] = new QLabel(this);
+    lb_Check[i]->setObjectName(QStringLiteral("lb_Check_%1").arg(i));
+    lb_Check[i]->setTextFormat(Qt::PlainText);
+    lb_Check[i]->setWordWrap(true);
+    paths->addWidget(new QLabel(captions[i], this), i * 2, 0);
+    paths->addWidget(tx_Path[i], i * 2, 1);
+    paths->addWidget(Command_Browse[i], i * 2, 2);
+    paths->addWidget(lb_Check[i], i * 2 + 1, 1, 1, 2);
+    connect(tx_Path[i], &QLineEdit::textChanged, this, &GameSettingsWindow::UpdateChecks);
+    connect(Command_Browse[i], &QPushButton::clicked, this, [this, i] { Browse(i); });
+  }
+  paths->setContentsMargins(22, 0, 0, 0);
+
+  Command_OK = new QPushButton(QStringLiteral("确定"), this);
+  Command_OK->setObjectName(QStringLiteral("Command_OK"));
+  Command_OK->setDefault(true);
+  Command_Cancel = new QPushButton(QStringLiteral("取消"), this);
+  Command_Cancel->setObjectName(QStringLiteral("Command_Cancel"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(Command_OK);
+  buttons->addWidget(Command_Cancel);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(14, 14, 14, 14);
+  layout->addWidget(Opt_Auto);
+  layout->addWidget(lb_AutoFound);
+  layout->addWidget(Opt_Manual);
+  layout->addLayout(paths);
+  layout->addSpacing(8);
+  layout->addLayout(buttons);
+
+  // The settings as start-up read them; a player with none starts in the automatic mode.
+  const SettingsReading reading =
+      context_.Settings ? ReadSettingsValues(context_.Settings->File) : SettingsReading{};
+  (reading.Values.Automatic ? Opt_Auto : Opt_Manual)->setChecked(true);
+  tx_Path[0]->setText(FromNativePath(reading.Values.GamePath));
+  tx_Path[1]->setText(FromNativePath(reading.Values.CustomizeFile));
+  tx_Path[2]->setText(FromNativePath(reading.Values.EditKaoPath));
+  lb_AutoFound->setText(AutomaticText());
+  connect(Opt_Auto, &QRadioButton::toggled, this, &GameSettingsWindow::UpdateChecks);
+  connect(Command_OK, &QPushButton::clicked, this, [this] {
+    if (Apply()) accept();
+  });
+  connect(Command_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+  UpdateChecks();
+}
+
+void GameSettingsWindow::UpdateChecks() {
+  const bool manual = Opt_Manual->isChecked();
+  for (int i = 0; i < 3; ++i) {
+    tx_Path[i]->setEnabled(manual);
+    Command_Browse[i]->setEnabled(manual);
+    const std::string value = ToNativePath(tx_Path[i]->text());
+    const PathCheck check = i == 1 ? CheckEditDataFile(value) : CheckFaceFolder(value, i == 2);
+    lb_Check[i]->setText(CheckText(check, i == 1));
+    lb_Check[i]->setProperty("check", check.What == PathCheck::Kind::Found ? "good" : "bad");
+    lb_Check[i]->style()->unpolish(lb_Check[i]);
+    lb_Check[i]->style()->polish(lb_Check[i]);
+  }
+  lb_AutoFound->setEnabled(!manual);
+}
+
+void GameSettingsWindow::Browse(int index) {
+  QString chosen;
+  if (index == 1) {
+    chosen = CurrentPrompter().ChooseFileToOpen(QStringLiteral("武将数据文件"), tx_Path[1]->text(),
+                                                QStringLiteral("武将数据文件 (*.13S *.13s);;所有文件 (*)"));
+  } else {
+    chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("选择文件夹"), tx_Path[index]->text());
+  }
+  if (chosen.isEmpty()) return;
+  const std::string value = ToNativePath(QDir::toNativeSeparators(chosen));
+  tx_Path[index]->setText(FromNativePath(index == 1 ? value : AsSettingsFolder(value)));
+}
+
+bool GameSettingsWindow::Apply() {
+  SettingsValues values;
+  values.Automatic = Opt_Auto->isChecked();
+  values.GamePath = ToNativePath(tx_Path[0]->text());
+  values.CustomizeFile = ToNativePath(tx_Path[1]->text());
+  values.EditKaoPath = ToNativePath(tx_Path[2]->text());
+  // The changes belong to the file now open: settled before another one is loaded.
+  if (!list_.SettleUnsavedChanges()) return false;
+  const SettingsLocation before =
+      context_.Settings ? *context_.Settings : LocateSettings(context_.ProgramFolder);
+  const SettingsWriteResult written = WriteSettings(before, values);
+  if (written.Error) {
+    CurrentPrompter().Error(DescribeFileProblem(QStringLiteral("无法保存设置！"), written.Error,
+                                                QStringLiteral("设置没有改变，请换一个位置或检查权限。")),
+                            windowTitle());
+    return false;
+  }
+  if (written.FellBackToUserSettings) {
+    CurrentPrompter().Inform(
+        QStringLiteral("程序文件夹无法写入（%1），设置已保存到你自己的设置文件：\n%2")
+            .arg(FromNativePath(written.BesideProgramError.Reason), Native(written.WrittenTo.string())),
+        windowTitle());
+  }
+  context_.Settings = LocationAfterWrite(before, written);
+  const MessageReporter report = [](std::string_view gbkMessage, const std::string& path) {
+    CurrentPrompter().Warn(FromGbk(gbkMessage) + FromNativePath(path), ProgramTitle());
+  };
+  context_.Paths = ResolvePathsFrom(*context_.Settings, report);
+  SharedPathSettings() = context_.Paths;
+  context_.OpenedFile.clear();
+  context_.Original = OriginalFileKeeper{};
+  list_.ReloadFromFile();
+  if (editor_ != nullptr && OpenFaceArchive(context_.Paths.KaoLPath)) DrawFace(0, editor_->CG_PIC);
+  return true;
+}
+
+GameSettingsWindow* ShowGameSettings(ProgramContext& context, Form1* editor, Form2& list) {
+  auto* window = list.findChild<GameSettingsWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  if (window == nullptr) {
+    window = new GameSettingsWindow(context, editor, list);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setModal(true);
+  }
+  window->show();
+  window->raise();
+  return window;
+}
+
+}  // namespace tavlor

@@ -1,0 +1,142 @@
+// "游戏与文件设置…": the window shows Set.ini as read with a live check per path, "确定" writes it
+// keeping its other lines and loads the new file through the unsaved-change guard, "取消" and a
+// cancelled guard change nothing, and an unwritable program folder falls back to the user's own.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "core/app/SettingsLocation.h"
+#include "core/data/BuiltinGeneralLists.h"
+#include "core/data/EditData.h"
+#include "core/data/FileCalls.h"
+#include "support/FaultyFileCalls.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TestPrompter.h"
+#include "ui/StartupTestFolder.h"
+#include "ui/app/GameSettingsWindow.h"
+#include "ui/app/ProgramContext.h"
+#include "ui/app/Startup.h"
+#include "ui/app/TextCodec.h"
+#include "ui/editor/Form1.h"
+#include "ui/editor/Form2.h"
+
+using tavlor::testing::ReadFileBytes;
+using tavlor::testing::StartupFolder;
+using tavlor::testing::TestPrompter;
+using tavlor::testing::WriteFileBytes;
+
+namespace {
+
+struct StartedProgram {
+  tavlor::testing::TempFolder home;
+  tavlor::testing::ScopedEnvironment environment;
+  std::unique_ptr<tavlor::ProgramContext> Context = std::make_unique<tavlor::ProgramContext>();
+  std::unique_ptr<tavlor::Form1> Editor;
+  std::unique_ptr<tavlor::Form2> List;
+
+  explicit StartedProgram(const std::filesystem::path& folder) {
+    environment.Set("HOME", home.Path().string());
+    environment.Set("XDG_CONFIG_HOME", (home / "config").string());
+    environment.Set("WINEPREFIX", (home / "prefix").string());
+    Context->ProgramFolder = folder;
+    Context->Settings = tavlor::LocateSettings(folder);
+    Editor = std::make_unique<tavlor::Form1>(*Context);
+    List = std::make_unique<tavlor::Form2>(*Context);
+    tavlor::RunStartup(*Context, *Editor, *List);
+  }
+  tavlor::GameSettingsWindow* Open() {
+    List->M_GameSettings->trigger();
+    return List->findChild<tavlor::GameSettingsWindow*>();
+  }
+  void ChangeSomething() {
+    Context->History.RecordStep(Context->Table, tavlor::SharedBuiltinGeneralLists(), [this] {
+      Context->Table.Slots[0].Appendix.AppearFlag = 0;
+      return true;
+    });
+  }
+};
+
+}  // namespace
+
+class GameSettingsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void showsTheSettingsWithLiveChecksAndWritesThemThroughTheGuard() {
+    StartupFolder folder(3);
+    const std::string setIni = ReadFileBytes(folder.Program() / "Set.ini");
+    WriteFileBytes(folder.Program() / "Set.ini", setIni + "THEME=dark\r\n");
+    TestPrompter prompter;
+    StartedProgram program(folder.Program());
+    tavlor::GameSettingsWindow* window = program.Open();
+    QVERIFY(window != nullptr);
+    QVERIFY(window->Opt_Manual->isChecked());
+    QCOMPARE(window->tx_Path[1]->text(), tavlor::FromNativePath(folder.EditDataFile().string()));
+    QCOMPARE(window->lb_Check[1]->text(), QStringLiteral("找到：3 名武将"));
+    QCOMPARE(window->lb_Check[0]->text(), QStringLiteral("找到头像文件：2 张头像"));
+
+    // Another edit-data file: missing first, then found as it is written; a picture is no such file.
+    const std::filesystem::path other = folder.Game() / "other.13S";
+    window->tx_Path[1]->setText(tavlor::FromNativePath(other.string()));
+    QVERIFY(window->lb_Check[1]->text().startsWith(QStringLiteral("找不到这个文件")));
+    WriteFileBytes(folder.Game() / "picture.png", "\x89PNG\r\n\x1a\n" + std::string(4000, 'p'));
+    window->tx_Path[1]->setText(tavlor::FromNativePath((folder.Game() / "picture.png").string()));
+    QCOMPARE(window->lb_Check[1]->text(), QStringLiteral("这不是武将数据文件"));
+    WriteFileBytes(other, tavlor::SerializeEditData(*tavlor::testing::SampleTable(6)));
+    window->tx_Path[1]->setText(tavlor::FromNativePath(other.string()));
+    QCOMPARE(window->lb_Check[1]->text(), QStringLiteral("找到：6 名武将"));
+    window->tx_Path[0]->setText(tavlor::FromNativePath((folder.Program() / "nowhere").string()));
+    QCOMPARE(window->lb_Check[0]->text(), QStringLiteral("找不到这个文件夹"));
+    window->tx_Path[0]->setText(tavlor::FromNativePath(folder.Game().string()));
+
+    // Unsaved changes and Cancel: nothing written, nothing loaded, the window stays.
+    program.ChangeSomething();
+    prompter.AnswerNext(tavlor::UnsavedChangesAnswer::Cancel);
+    QVERIFY(!window->Apply());
+    QCOMPARE(ReadFileBytes(folder.Program() / "Set.ini"), setIni + "THEME=dark\r\n");
+    QCOMPARE(program.Context->Table.GeneralCount, 3);
+
+    // Discard: written in place (line 1 and the unknown line kept) and the new file loaded at once.
+    prompter.AnswerNext(tavlor::UnsavedChangesAnswer::Discard);
+    QVERIFY(window->Apply());
+    const std::string written = ReadFileBytes(folder.Program() / "Set.ini");
+    QVERIFY(written.rfind("[Tavlor]\r\nAUTOREADPATH=0\r\n", 0) == 0);
+    QVERIFY(written.find("CUSTOMIZEFILE=" + other.string() + "\r\n") != std::string::npos);
+    QVERIFY(written.find("THEME=dark\r\n") != std::string::npos);
+    QCOMPARE(program.Context->Table.GeneralCount, 6);
+    QCOMPARE(program.List->FlexRows(), 7);
+    QCOMPARE(program.Context->Paths.CustomizeFile, other.string());
+  }
+
+  void cancelChangesNothingAndAnUnwritableFolderFallsBackToTheUsersOwn() {
+    StartupFolder folder(2);
+    const std::string setIni = ReadFileBytes(folder.Program() / "Set.ini");
+    TestPrompter prompter;
+    StartedProgram program(folder.Program());
+    tavlor::GameSettingsWindow* window = program.Open();
+    window->Opt_Auto->setChecked(true);
+    window->Command_Cancel->click();
+    QCOMPARE(ReadFileBytes(folder.Program() / "Set.ini"), setIni);
+
+    window = program.Open();
+    window->tx_Path[2]->setText(tavlor::FromNativePath(folder.Game().string()));
+    tavlor::testing::FaultyFileCalls calls;
+    calls.FailAt(0, std::errc::permission_denied);
+    {
+      tavlor::ScopedFileCalls use(calls);
+      QVERIFY(window->Apply());
+    }
+    QCOMPARE(ReadFileBytes(folder.Program() / "Set.ini"), setIni);
+    const std::filesystem::path user = program.home / "config" / "tavlor" / "Set.ini";
+    QVERIFY(std::filesystem::exists(user));
+    QCOMPARE(prompter.CountOf(TestPrompter::Kind::Information), 1);
+    QVERIFY2(prompter.Messages().last().Text.contains(tavlor::FromNativePath(user.string())),
+             qPrintable(prompter.Messages().last().Text));
+    QCOMPARE(program.Context->Settings->File, user);
+  }
+};
+
+QTEST_MAIN(GameSettingsTest)
+#include "GameSettingsTest.moc"
