@@ -49,6 +49,15 @@ TEST(FaceOriginalsTest, TheFirstOriginalIsKeptAndRestoredByteForByte) {
   ASSERT_TRUE(RestoreFace(archive, 2, &error)) << error;
   EXPECT_EQ(ReadBytes(archive), before);
 
+  // Every face at once, after more imports.
+  ASSERT_TRUE(ImportFace(archive, 0, Plain(60, 60, 40), &error)) << error;
+  ASSERT_TRUE(ImportFace(archive, 2, Plain(60, 60, 50), &error)) << error;
+  std::vector<int32_t> restored;
+  ASSERT_TRUE(RestoreAllFaces(archive, &restored, &error)) << error;
+  EXPECT_EQ(restored, (std::vector<int32_t>{0, 1, 2}));
+  EXPECT_EQ(ReadBytes(archive), before);
+
+  std::filesystem::remove(OriginalsFolderOf(archive) / "face-0.bin");
   EXPECT_FALSE(RestoreFace(archive, 0, &error));
   EXPECT_NE(error.find("no original of face 0"), std::string::npos) << error;
 }

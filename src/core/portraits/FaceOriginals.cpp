@@ -116,6 +116,15 @@ bool RestoreFace(const fs::path& archive, int32_t index, std::string* error) {
   return WriteFace(archive, index, *face, error);
 }
 
+bool RestoreAllFaces(const fs::path& archive, std::vector<int32_t>* restored, std::string* error) {
+  if (restored) restored->clear();
+  for (const int32_t index : KeptOriginals(archive)) {
+    if (!RestoreFace(archive, index, error)) return false;
+    if (restored) restored->push_back(index);
+  }
+  return true;
+}
+
 std::vector<int32_t> KeptOriginals(const fs::path& archive) {
   std::vector<int32_t> faces;
   std::error_code code;

@@ -23,6 +23,11 @@ bool ImportFace(const std::filesystem::path& archive, int32_t index, const FaceI
 // Puts back the kept original of face `index`; false with a reason when none is kept.
 bool RestoreFace(const std::filesystem::path& archive, int32_t index, std::string* error);
 
+// Puts back every kept original; stops at the first failure, saying which face. `restored` lists the
+// faces put back.
+bool RestoreAllFaces(const std::filesystem::path& archive, std::vector<int32_t>* restored,
+                     std::string* error);
+
 // The faces whose originals are kept, in ascending order.
 std::vector<int32_t> KeptOriginals(const std::filesystem::path& archive);
 
