@@ -27,11 +27,16 @@ class ScopedEnvironment {
 
  private:
   static void Apply(const std::string& name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+    // An empty value removes the variable; the C runtime keeps the wide environment in step.
+    ::_putenv_s(name.c_str(), value ? value->c_str() : "");
+#else
     if (value) {
       ::setenv(name.c_str(), value->c_str(), 1);
     } else {
       ::unsetenv(name.c_str());
     }
+#endif
   }
 
   std::vector<std::pair<std::string, std::optional<std::string>>> saved_;

@@ -1,5 +1,6 @@
 // The search for the game's registry entry and Documents folder across Wine and Proton prefixes.
 #include "core/app/GameInstallSearch.h"
+#include "core/data/PathText.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -75,7 +76,7 @@ PrefixLook Look(const fs::path& prefix, const std::string& source) {
   if (look.HasUserRegistry)
     look.InstallInfo = GetRegStringInPrefix(prefix, RegistryRoot::CurrentUser, kInstallKey, kInstallValue);
   look.Documents = DocumentsFolderOfPrefix(prefix);
-  look.HasEditData = !look.Documents.empty() && IsFile(fs::path(look.Documents) / kEditDataTail);
+  look.HasEditData = !look.Documents.empty() && IsFile(PathFromText(look.Documents) / kEditDataTail);
   return look;
 }
 
@@ -133,7 +134,7 @@ std::vector<fs::path> FindProtonPrefixes(const fs::path& home, std::vector<fs::p
   // so that the many other games' registries are rarely read at all.
   const auto holdsGame = [](const fs::path& prefix) {
     const std::string documents = DocumentsFolderOfPrefix(prefix);
-    return !documents.empty() && IsFolder(fs::path(documents) / kGameDocumentsTail);
+    return !documents.empty() && IsFolder(PathFromText(documents) / kGameDocumentsTail);
   };
   std::stable_sort(prefixes.begin(), prefixes.end());
   std::stable_partition(prefixes.begin(), prefixes.end(), holdsGame);

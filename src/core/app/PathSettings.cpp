@@ -9,6 +9,7 @@
 #include "core/app/GameInstallSearch.h"
 #include "core/app/PlatformFolders.h"
 #include "core/app/SettingsLocation.h"
+#include "core/data/PathText.h"
 #include "core/text/PlainTextRules.h"
 
 namespace tavlor {
@@ -45,7 +46,7 @@ std::optional<std::string> FindIgnoringCase(const fs::path& folder, const std::s
   std::optional<std::string> best;
   for (; entries != fs::directory_iterator(); entries.increment(code)) {
     if (code) break;
-    const std::string candidate = entries->path().filename().string();
+    const std::string candidate = TextOfPath(entries->path().filename());
     if (EqualIgnoringCase(candidate, name) && (!best || candidate < *best)) best = candidate;
   }
   return best;
@@ -56,9 +57,9 @@ std::optional<std::string> FindIgnoringCase(const fs::path& folder, const std::s
 PathSettings ResolvePathsFromFile(const std::optional<fs::path>& settingsFile, const MessageReporter& report,
                                   GameInstallSearch* searched) {
   PathSettings paths;
-  const std::string settingsPath = settingsFile ? settingsFile->string() : std::string();
+  const std::string settingsPath = settingsFile ? TextOfPath(*settingsFile) : std::string();
   const auto lookup = [&](std::string_view key) {
-    return Trimmed(GetIniValue(settingsPath, key, report).value_or(std::string()));
+    return Trimmed(SettingsTextAsUtf8(GetIniValue(settingsPath, key, report).value_or(std::string())));
   };
 
   const double mode = settingsFile ? LeadingNumber(lookup("AUTOREADPATH")) : 1;
@@ -91,7 +92,7 @@ PathSettings ResolvePathsFromFile(const std::optional<fs::path>& settingsFile, c
 
 PathSettings ResolvePaths(const fs::path& programFolder, const MessageReporter& report,
                           GameInstallSearch* searched) {
-  return ResolvePathsFromFile(ResolveGameFile((programFolder / "Set.ini").string()), report, searched);
+  return ResolvePathsFromFile(ResolveGameFile(TextOfPath(programFolder / "Set.ini")), report, searched);
 }
 
 PathSettings ResolvePathsFrom(const SettingsLocation& location, const MessageReporter& report,
@@ -109,7 +110,7 @@ PathSettings& SharedPathSettings() {
 fs::path ResolveGameFile(const std::string& gamePath) {
 #ifdef _WIN32
   // Windows matches file names without regard to letter case and takes either separator.
-  return fs::path(gamePath);
+  return PathFromText(gamePath);
 #else
   std::string unixPath = MapWindowsPathToPrefix(gamePath);
   std::replace(unixPath.begin(), unixPath.end(), '\\', '/');

@@ -3,15 +3,20 @@
 // its Documents folder is the prefix user's, or the desktop's Documents folder.
 #include "core/app/PlatformFolders.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <string_view>
 #include <system_error>
 
+#include "core/data/PathText.h"
+
 #ifdef _WIN32
-#include <shlobj.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <knownfolders.h>
+#include <shlobj.h>
 #else
 #include <pwd.h>
 #include <unistd.h>
@@ -33,8 +38,15 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 std::string EnvironmentValue(const char* name) {
+#ifdef _WIN32
+  // The wide environment, so that a user name outside the ANSI code page stays whole.
+  const std::string text(name);
+  const wchar_t* value = ::_wgetenv(std::wstring(text.begin(), text.end()).c_str());
+  return value != nullptr ? TextOfPath(fs::path(value)) : std::string();
+#else
   const char* value = std::getenv(name);
   return value != nullptr ? std::string(value) : std::string();
+#endif
 }
 
 #ifndef _WIN32
@@ -194,29 +206,55 @@ std::string WithoutTrailingSeparator(std::string path) {
 
 #ifdef _WIN32
 
+// Text and the wide strings the Win32 calls take, both ways through the path conversions.
+std::wstring Wide(const std::string& utf8) {
+  return PathFromText(utf8).native();
+}
+
+std::string Utf8(const std::wstring& wide) {
+  return TextOfPath(fs::path(wide));
+}
+
 std::string GetRegString(RegistryRoot root, const std::string& keyPath, const std::string& valueName) {
   if (keyPath.empty()) return {};
   HKEY key = nullptr;
   const HKEY rootKey = root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-  if (RegOpenKeyExA(rootKey, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
-  DWORD size = 0;
+  if (RegOpenKeyExW(rootKey, Wide(keyPath).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
+  const std::wstring name = Wide(valueName);
   DWORD type = 0;
-  std::string result;
-  if (RegQueryValueExA(key, valueName.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS && size > 1) {
-    std::string buffer(size + 1, ' ');
+  DWORD size = 0;
+  std::wstring value;
+  // A string value, stored with or without its terminating NUL; other types are no path.
+  if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+      (type == REG_SZ || type == REG_EXPAND_SZ) && size > 0 && size <= 64 * 1024) {
+    std::wstring buffer(size / sizeof(wchar_t) + 1, L'\0');
     DWORD length = size;
-    if (RegQueryValueExA(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                         &length) == ERROR_SUCCESS)
-      result = buffer.substr(0, size - 1);
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                         &length) == ERROR_SUCCESS) {
+      buffer.resize(std::min<std::size_t>(buffer.size(), length / sizeof(wchar_t)));
+      value = buffer.substr(0, buffer.find(L'\0'));
+    }
   }
   RegCloseKey(key);
-  return result.substr(0, result.find('\0'));
+  if (type == REG_EXPAND_SZ && !value.empty()) {
+    const DWORD needed = ExpandEnvironmentStringsW(value.c_str(), nullptr, 0);
+    if (needed > 0 && needed <= 32 * 1024) {
+      std::wstring expanded(needed, L'\0');
+      ExpandEnvironmentStringsW(value.c_str(), expanded.data(), needed);
+      value = expanded.substr(0, expanded.find(L'\0'));
+    }
+  }
+  return Utf8(value);
 }
 
 std::string GetMyDocPath() {
-  char buffer[MAX_PATH] = {};
-  if (SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, buffer) != S_OK) return {};
-  return WithoutTrailingSeparator(buffer);
+  PWSTR folder = nullptr;
+  std::string documents;
+  if (SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_DEFAULT, nullptr, &folder) == S_OK &&
+      folder != nullptr)
+    documents = Utf8(folder);
+  CoTaskMemFree(folder);
+  return WithoutTrailingSeparator(documents);
 }
 
 fs::path WinePrefix() {

@@ -1,5 +1,6 @@
 // Set.ini lookups.
 #include "core/app/Settings.h"
+#include "core/data/PathText.h"
 
 #include <algorithm>
 #include <fstream>
@@ -17,7 +18,7 @@ constexpr std::size_t kLargestSettingsFile = 4 * 1024 * 1024;
 
 // Reads the whole file; nothing when it cannot be opened or read, or is too large to be settings.
 std::optional<std::string> ReadSettingsFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromText(path), std::ios::binary);
   if (!in) return std::nullopt;
   std::string text(kLargestSettingsFile + 1, '\0');
   in.read(text.data(), static_cast<std::streamsize>(text.size()));

@@ -1,6 +1,7 @@
 // The built-in general lists: heading row, the 2306 built-in generals read from a GBK tab-separated
 // file, then one row per registered general (slot k at row 2307 + k).
 #include "core/data/BuiltinGeneralLists.h"
+#include "core/data/PathText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -90,16 +91,16 @@ std::vector<BuiltinGeneralLists::LoadProblem> BuiltinGeneralLists::LoadBuiltinRo
   std::string bytes;
   bool fileRead = false;
   if (error) {
-    problems.push_back({0, "cannot read " + tsvFile.string() + ": " + error.message()});
+    problems.push_back({0, "cannot read " + TextOfPath(tsvFile) + ": " + error.message()});
   } else if (size > kMaxListFileBytes) {
     problems.push_back(
-        {0, tsvFile.string() + " is " + std::to_string(size) + " bytes, more than a list can be"});
+        {0, TextOfPath(tsvFile) + " is " + std::to_string(size) + " bytes, more than a list can be"});
   } else {
     std::ifstream in(tsvFile, std::ios::binary);
     bytes.resize(static_cast<std::size_t>(size));
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     fileRead = static_cast<bool>(in);
-    if (!fileRead) problems.push_back({0, "cannot read " + tsvFile.string()});
+    if (!fileRead) problems.push_back({0, "cannot read " + TextOfPath(tsvFile)});
   }
 
   std::string_view rest = bytes;

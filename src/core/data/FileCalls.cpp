@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,6 +22,35 @@ namespace {
 std::error_code LastError() {
   return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
 }
+
+#ifdef _WIN32
+// The Windows errors a save meets, as the portable codes the messages are made from; a file the
+// game holds open is "busy".
+std::error_code WindowsError(DWORD code) {
+  switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return std::make_error_code(std::errc::no_such_file_or_directory);
+    case ERROR_ACCESS_DENIED:
+      return std::make_error_code(std::errc::permission_denied);
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return std::make_error_code(std::errc::device_or_resource_busy);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return std::make_error_code(std::errc::no_space_on_device);
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return std::make_error_code(std::errc::file_exists);
+    case ERROR_NOT_SAME_DEVICE:
+      return std::make_error_code(std::errc::cross_device_link);
+    case ERROR_WRITE_PROTECT:
+      return std::make_error_code(std::errc::read_only_file_system);
+    default:
+      return std::error_code(static_cast<int>(code), std::system_category());
+  }
+}
+#endif
 
 class SystemCalls final : public FileCalls {
  public:
@@ -67,6 +97,13 @@ class SystemCalls final : public FileCalls {
   // Windows makes a rename durable by itself; its folders cannot be flushed.
   std::error_code SyncFolder(const fs::path&) override {
     return {};
+  }
+  // The C runtime's rename refuses an existing target; MoveFileExW replaces it in one step and,
+  // with write-through, returns only once the move is on the disk.
+  std::error_code Rename(const fs::path& from, const fs::path& to) override {
+    if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return {};
+    return WindowsError(::GetLastError());
   }
 #else
   std::error_code CreateNew(const fs::path& path, fs::perms permissions, Handle& handle) override {
@@ -129,12 +166,12 @@ class SystemCalls final : public FileCalls {
     ::close(handle);
     return error;
   }
-#endif
   std::error_code Rename(const fs::path& from, const fs::path& to) override {
     std::error_code error;
     fs::rename(from, to, error);
     return error;
   }
+#endif
   std::error_code Remove(const fs::path& path) override {
     std::error_code error;
     fs::remove(path, error);

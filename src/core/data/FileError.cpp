@@ -1,4 +1,5 @@
 #include "core/data/FileError.h"
+#include "core/data/PathText.h"
 
 namespace tavlor {
 
@@ -26,7 +27,7 @@ std::string DescribeFileError(const FileError& error) {
       verb = "not an edit-data file:";
       break;
   }
-  std::string text = std::string(verb) + " " + error.Path.string() + ": " + error.Reason;
+  std::string text = std::string(verb) + " " + TextOfPath(error.Path) + ": " + error.Reason;
   if (error.NewContentInPlace) text += " (the new content is in place)";
   return text;
 }

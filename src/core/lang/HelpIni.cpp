@@ -1,5 +1,6 @@
 // Reading the help guide: kept lines, topics of five lines, and picture references.
 #include "core/lang/HelpIni.h"
+#include "core/data/PathText.h"
 
 #include <array>
 #include <fstream>
@@ -106,7 +107,7 @@ std::filesystem::path HelpIniPath(const std::filesystem::path& programFolder) {
 std::filesystem::path HelpPictureFile(const std::filesystem::path& programFolder, std::string_view name) {
   // The guide writes its names right after the folder ("\help\a.png"); a name written without
   // the leading separator still means the same file rather than a sibling of the folder.
-  std::string path = programFolder.string();
+  std::string path = TextOfPath(programFolder);
   const bool folderEnds = !path.empty() && (path.back() == '/' || path.back() == '\\');
   const bool nameStarts = !name.empty() && (name.front() == '/' || name.front() == '\\');
   if (!folderEnds && !nameStarts) path += '\\';

@@ -1,4 +1,5 @@
 #include "core/portraits/FaceArchive.h"
+#include "core/data/PathText.h"
 
 #include <cstring>
 
@@ -56,7 +57,7 @@ bool FaceArchive::ReadAt(uint64_t offset, char* out, std::size_t length) {
 
 std::unique_ptr<FaceArchive> FaceArchive::Open(const std::filesystem::path& path, std::string* error) {
   auto fail = [&](const std::string& why) -> std::unique_ptr<FaceArchive> {
-    if (error) *error = path.string() + ": " + why;
+    if (error) *error = TextOfPath(path) + ": " + why;
     return nullptr;
   };
   std::error_code code;

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Runs a Windows program of the cross build under Wine: the emulator CMake and ctest put before
+# every test program. Usage: wine-run.sh DLL_FOLDER PROGRAM.exe [ARGUMENTS...]
+# DLL_FOLDER (Qt's bin folder) and the MinGW runtime's folders are searched for DLLs. The Wine
+# prefix is $TAVLOR_WINEPREFIX, else one of the cache's own (never ~/.wine); it is made on first
+# use, once, even when ctest starts several programs at the same time.
+set -euo pipefail
+dll_folder=$1
+shift
+cache_root=${TAVLOR_CACHE_DIR:-${XDG_CACHE_HOME:-${HOME:-/var/cache}/.cache}/tavlor}
+export WINEPREFIX=${TAVLOR_WINEPREFIX:-$cache_root/wine-tests}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+to_windows() { printf 'Z:%s' "${1//\//\\}"; }
+export WINEPATH="$(to_windows "$dll_folder");$(to_windows "$runtime");$(to_windows /usr/x86_64-w64-mingw32/lib)"
+wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
+if [ ! -f "$WINEPREFIX/.tavlor-ready" ]; then
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.tavlor-ready" ]; then
+      "$wine" wineboot --init >/dev/null 2>&1 || true
+      /usr/lib/wine/wineserver -w 2>/dev/null || true
+      touch "$WINEPREFIX/.tavlor-ready"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+fi
+exec "$wine" "$@"
