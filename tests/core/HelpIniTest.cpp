@@ -164,9 +164,19 @@ TEST(HelpIniTest, ReadsTheFileBesideTheProgramAndItsPicturesInAnyCase) {
   std::filesystem::create_directories(folder / "help");
   WriteFileBytes(folder / "help" / "one.png", "png");
   const auto expected = folder / "help" / "one.png";
+#ifdef _WIN32
+  // Windows finds a name in any letter case itself: the name is kept as the guide spells it.
+  const auto same = [&](const std::filesystem::path& found) {
+    return std::filesystem::equivalent(found, expected);
+  };
+  EXPECT_TRUE(same(HelpPictureFile(folder.Path(), "\\Help\\One.PNG")));
+  EXPECT_TRUE(same(HelpPictureFile(folder.Path(), "help\\one.png")));  // no leading separator
+  EXPECT_TRUE(same(HelpPictureFile(folder.Path() / "", "\\help\\one.png")));
+#else
   EXPECT_EQ(HelpPictureFile(folder.Path(), "\\Help\\One.PNG"), expected);
   EXPECT_EQ(HelpPictureFile(folder.Path(), "help\\one.png"), expected);  // no leading separator
   EXPECT_EQ(HelpPictureFile(folder.Path() / "", "\\help\\one.png"), expected);
+#endif
   EXPECT_FALSE(std::filesystem::exists(HelpPictureFile(folder.Path(), "\\help\\two.png")));
 }
 
