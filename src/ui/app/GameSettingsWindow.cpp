@@ -222,7 +222,11 @@ bool GameSettingsWindow::Apply() {
 }
 
 GameSettingsWindow* ShowGameSettings(ProgramContext& context, Form1* editor, Form2& list) {
-  auto* window = list.findChild<GameSettingsWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  // Only a window still on the screen is shown again: a closed one is waiting to be deleted and
+  // still holds the choices it was closed with.
+  GameSettingsWindow* window = nullptr;
+  for (auto* open : list.findChildren<GameSettingsWindow*>(QString(), Qt::FindDirectChildrenOnly))
+    if (open->isVisible()) window = open;
   if (window == nullptr) {
     window = new GameSettingsWindow(context, editor, list);
     window->setAttribute(Qt::WA_DeleteOnClose);
