@@ -53,6 +53,8 @@ class CsvReader {
       }
       ++position_;                      // the comma
       if (position_ >= text_.size()) {  // a comma at the very end: one more empty cell
+        if (row.size() >= limits_.MaxColumns)
+          return Refuse(line_, "more than " + std::to_string(limits_.MaxColumns) + " columns");
         row.emplace_back();
         break;
       }
@@ -128,8 +130,11 @@ CsvTable ReadCsv(std::string_view text, const CsvLimits& limits) {
 }
 
 std::string CsvCell(std::string_view text) {
+  // A cell that starts with a byte-order mark is quoted, or as the first cell of a file the mark
+  // would be read back as the file's own and dropped.
   const bool needsQuotes = text.find_first_of(",\"\r\n") != std::string_view::npos ||
-                           (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+                           (!text.empty() && (text.front() == ' ' || text.back() == ' ')) ||
+                           text.starts_with("\xEF\xBB\xBF");
   if (!needsQuotes) return std::string(text);
   std::string quoted = "\"";
   for (char c : text) {
