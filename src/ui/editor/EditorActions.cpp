@@ -20,6 +20,7 @@
 #include "ui/editor/Form1.h"
 #include "ui/editor/Form2.h"
 #include "ui/editor/HistoryActions.h"
+#include "ui/editor/ListCommands.h"
 #include "ui/editor/SharingActions.h"
 #include "ui/portraits/FaceDrawing.h"
 #include "ui/portraits/LargeFaceDrawer.h"
@@ -126,6 +127,7 @@ void ConnectEditorActions(ProgramContext& context, Form1& form1, Form2& form2) {
                    [&context, &form1, &form2] { AddNewGeneral(context, form1, form2); });
   ConnectHistoryActions(context, form1, form2);
   ConnectSharingActions(context, form1, form2);
+  ConnectListCommands(context, form1, form2);
   // Quitting or closing the editor with unsaved changes asks the list window's question.
   form1.SetUnsavedChangesGuard([&form2] { return form2.SettleBeforeLeaving(); });
 }

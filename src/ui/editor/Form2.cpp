@@ -98,7 +98,10 @@ Form2::Form2(ProgramContext& context, QWidget* parent) : QMainWindow(parent), co
   RetextOnSwitch(this, SwitchStep::GridHeadings, [this] { SetFlx(); });
   RetextOnSwitch(this, SwitchStep::ListButtons, [this] { ApplyButtonCaptions(); });
   RetextOnSwitch(this, SwitchStep::GridRows, [this] { ResetMflx(); });
-  RetextOnSwitch(this, SwitchStep::OtherTexts, [this] { ApplyEditMenuCaptions(); });
+  RetextOnSwitch(this, SwitchStep::OtherTexts, [this] {
+    ApplyEditMenuCaptions();
+    ApplyGeneralMenuCaptions();
+  });
 }
 
 void Form2::BuildGrid() {
@@ -107,7 +110,8 @@ void Form2::BuildGrid() {
   MFLX->setStyleSheet(QString::fromLatin1(kGridStyleSheet));
   MFLX->setEditTriggers(QAbstractItemView::NoEditTriggers);
   MFLX->setSelectionBehavior(QAbstractItemView::SelectRows);
-  MFLX->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Ctrl and Shift pick several generals for the 武将 menu; the last one clicked is shown.
+  MFLX->setSelectionMode(QAbstractItemView::ExtendedSelection);
   MFLX->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   MFLX->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   MFLX->setWordWrap(false);
@@ -115,7 +119,9 @@ void Form2::BuildGrid() {
   MFLX->verticalHeader()->setVisible(false);
   MFLX->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   MFLX->verticalHeader()->setDefaultSectionSize(kRowHeightPixels);
-  MFLX->horizontalHeader()->setSectionsClickable(false);
+  // A heading click sorts the rows (the rows are selected whole, so it never selects a column).
+  MFLX->horizontalHeader()->setSectionsClickable(true);
+  MFLX->horizontalHeader()->setSortIndicatorShown(true);
   MFLX->horizontalHeader()->setHighlightSections(false);
   MFLX->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   MFLX->horizontalHeader()->setMinimumSectionSize(0);
@@ -126,6 +132,7 @@ void Form2::BuildGrid() {
     MFLX->setColumnWidth(column, TwipsToPixels(kGridColumnWidthsTwips[column]));
   }
   connect(MFLX, &QTableWidget::cellClicked, this, [this](int tableRow, int) { PickRow(tableRow + 1); });
+  connect(MFLX->horizontalHeader(), &QHeaderView::sectionClicked, this, &Form2::SortByColumn);
 }
 
 void Form2::BuildButtons() {
@@ -157,6 +164,8 @@ void Form2::BuildMenus() {
   M_BIG = M_MSG->addAction(QStringLiteral("BIG码"));
   M_BIG->setObjectName(QStringLiteral("M_BIG"));
   BindLanguageActions(M_GB, M_BIG);
+  BuildGeneralMenu();
+  menuBar()->insertMenu(M_MSG->menuAction(), M_General);
 
   M_Help = menuBar()->addMenu(QStringLiteral("帮助"));
   M_Help->setObjectName(QStringLiteral("M_Help"));
@@ -214,9 +223,11 @@ void Form2::UpdateEditState() {
 }
 
 void Form2::SelectGridRow(int row) {
-  if (row < 1 || row >= FlexRows()) return;
-  MFLX->selectRow(row - 1);
-  MFLX->scrollToItem(MFLX->item(row - 1, 2));
+  const int gridRow = RowOfSlot(row - 1);
+  if (gridRow < 1) return;
+  MFLX->clearSelection();
+  MFLX->selectRow(gridRow - 1);
+  MFLX->scrollToItem(MFLX->item(gridRow - 1, 2));
 }
 
 void Form2::WriteCell(int column, int row, int widthTwips, const QString& text, int32_t colour) {
@@ -251,17 +262,25 @@ void Form2::ResetMflx() {
   if (context_.Table.GeneralCount < 1) return;
   const std::vector<GridGeneralRow> rows =
       GridRowsOfTable(context_.Table, SharedTextTables(), SharedLanguageState().IsSimplified());
+  // The selection belongs to generals, not rows: it comes back on the rows they land on.
+  const std::vector<int> selected = SelectedSlots();
+  const int current = SlotOfRow(MFLX->currentRow() + 1);
   MFLX->setUpdatesEnabled(false);
   SetFlexRows(static_cast<int>(rows.size()) + 1);
-  for (int slot = 0; slot < static_cast<int>(rows.size()); ++slot) {
-    const GridGeneralRow& row = rows[slot];
-    const int gridRow = slot + 1;
+  rowSlots_ = SortedSlots(rows);
+  for (int index = 0; index < static_cast<int>(rows.size()); ++index) {
+    const GridGeneralRow& row = rows[static_cast<std::size_t>(rowSlots_[static_cast<std::size_t>(index)])];
+    const int gridRow = index + 1;
     WriteCell(1, gridRow, kGridColumnWidthsTwips[1], FromInterfaceBytes(row.Number.Text), row.Number.Colour);
     WriteCell(2, gridRow, kGridColumnWidthsTwips[2], FromInterfaceBytes(row.Name.Text), row.Name.Colour);
     WriteCell(3, gridRow, kGridColumnWidthsTwips[3], FromInterfaceBytes(row.Appear.Text), row.Appear.Colour);
   }
   MFLX->setUpdatesEnabled(true);
+  // Every change of the table ends in a refill: the search works on these texts until the next.
+  searchIndex_ = BuildSearchIndex(context_.Table, SharedTextTables());
+  ShowSortIndicator();
   ApplyFilter();
+  if (!selected.empty()) SelectSlots(selected, current);
 }
 
 int Form2::FlexRows() const {
@@ -305,9 +324,10 @@ void Form2::ReloadGenerals() {
 
 void Form2::PickRow(int row) {
   if (row < 1 || row >= FlexRows()) return;
-  context_.SelectedSlot = row - 1;
+  const int slot = SlotOfRow(row);
+  context_.SelectedSlot = slot;
   context_.RowPicked = true;
-  emit generalPicked(row);
+  emit generalPicked(slot + 1);
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/editor/GeneralSearch.h"
+
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -23,6 +25,7 @@ class QTimer;
 
 namespace tavlor {
 
+struct GridGeneralRow;
 struct ProgramContext;
 
 class Form2 : public QMainWindow {
@@ -32,7 +35,8 @@ class Form2 : public QMainWindow {
 
   // --- Controls (object names are the member names) ---
   // MFLX rows are counted as the grid shows them: row 0 is the heading row (the table's
-  // horizontal header), row r >= 1 is table row r - 1 and shows slot r - 1.
+  // horizontal header), row r >= 1 is table row r - 1 and shows slot SlotOfRow(r): slot r - 1
+  // until a column heading sorts the rows another way.
   QTableWidget* MFLX = nullptr;
   QPushButton* Command1 = nullptr;  // 保存数据
   QPushButton* Command2 = nullptr;  // 重新读取
@@ -48,6 +52,15 @@ class Form2 : public QMainWindow {
   QAction* M_Import = nullptr;        // a shared-general file as a new general
   QAction* M_ImportOver = nullptr;    // a shared-general file over the picked general
   QAction* M_Exit = nullptr;
+  QMenu* M_General = nullptr;        // 武将: commands for the selected generals
+  QAction* M_Appear = nullptr;       // 出场
+  QAction* M_Standby = nullptr;      // 待机
+  QAction* M_Delete = nullptr;       // 删除武将 (Del)
+  QAction* M_MoveUp = nullptr;       // 上移 (Ctrl+Up)
+  QAction* M_MoveDown = nullptr;     // 下移 (Ctrl+Down)
+  QAction* M_Merge = nullptr;        // 合并其他武将文件…
+  QAction* M_SheetExport = nullptr;  // 导出表格…
+  QAction* M_SheetImport = nullptr;  // 导入表格…
   QMenu* M_MSG = nullptr;
   QAction* M_GB = nullptr;
   QAction* M_BIG = nullptr;
@@ -92,8 +105,20 @@ class Form2 : public QMainWindow {
   bool SettleBeforeLeaving();
   // The title's unsaved mark ("TavlorV1.2 *") and the undo and redo items follow the history.
   void UpdateEditState();
-  // Marks grid row `row` (1 and up) as the selected one, without a pick.
+  // Marks the grid row showing slot `row` - 1 as the only selected one, without a pick.
   void SelectGridRow(int row);
+  // The slot grid row `row` (1 and up) shows, and the grid row showing `slot` (-1: none).
+  int SlotOfRow(int row) const;
+  int RowOfSlot(int slot) const;
+  // The slots of the selected rows the filter leaves shown, ascending.
+  std::vector<int> SelectedSlots() const;
+  // Selects the rows of `chosenSlots` (those shown) and makes the row of `current` the current one.
+  void SelectSlots(const std::vector<int>& chosenSlots, int current);
+  // A click on a column heading: sorts the rows by that column, the same column again the other
+  // way. Only the order of the rows changes, never the table.
+  void SortByColumn(int column);
+  int SortColumn() const { return sortColumn_; }
+  bool SortedDescending() const { return sortDescending_; }
   // Watches the edit-data file (and its folder, which sees a replacement) for other programs'
   // writes; called after every load and save. A change is checked after a short quiet time, so
   // one write is one notice, and it is told once until the file is read or written again.
@@ -104,11 +129,13 @@ class Form2 : public QMainWindow {
   bool OpenEditDataFile(const QString& file = QString());
   // Hides the rows the search box and the appear filter leave out; the table is untouched.
   void ApplyFilter();
-  // A click on grid row `row` (1 and up): sets SelectedSlot and announces the pick.
+  // A click on grid row `row` (1 and up): sets SelectedSlot to the slot it shows and announces
+  // the pick.
   void PickRow(int row);
 
  signals:
-  // A grid row was clicked; the editor shows slot row - 1.
+  // A grid row was clicked; the editor shows slot row - 1 (`row` counts slots from 1, as the
+  // number column does, whatever order the grid shows).
   void generalPicked(int row);
   // M_Exit or closing the window: the program ends at once, without saving.
   void exitRequested();
@@ -122,6 +149,14 @@ class Form2 : public QMainWindow {
   // A shared-general file to import, as a new general or over the picked one; an empty file name
   // asks the player for one.
   void importRequested(bool overPicked, const QString& file);
+  // The 武将 menu: the selection to appear (true) or stand by, deleted, moved one slot down (true)
+  // or up; another edit-data file merged in; the table out to and in from a spreadsheet.
+  void appearRequested(bool appear);
+  void deleteRequested();
+  void moveRequested(bool down);
+  void mergeRequested();
+  void sheetExportRequested();
+  void sheetImportRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -133,6 +168,11 @@ class Form2 : public QMainWindow {
   void BuildButtons();
   void BuildMenus();
   void BuildEditMenuItems();
+  void BuildGeneralMenu();
+  void ApplyGeneralMenuCaptions();
+  // The row order of the sort in force over the rows' texts; written by ResetMflx.
+  std::vector<int> SortedSlots(const std::vector<GridGeneralRow>& rows) const;
+  void ShowSortIndicator();
   QHBoxLayout* BuildFilterBar();
   void ApplyFilterCaptions();
   void ApplyEditMenuCaptions();
@@ -147,6 +187,13 @@ class Form2 : public QMainWindow {
   // The player let the program end; cleared by anything that shows it went on (an edit, a save,
   // a reload, an undo).
   bool leaving_ = false;
+  // rowSlots_[r - 1] is the slot grid row r shows; rows past its end show slot r - 1.
+  std::vector<int> rowSlots_;
+  int sortColumn_ = 1;  // the number column: slot order
+  bool sortDescending_ = false;
+  // The searchable texts of the table as the last refill found it, so a keystroke only searches.
+  GeneralSearchIndex searchIndex_;
+  std::vector<std::pair<QAction*, std::string_view>> generalMenuCaptions_;  // GBK originals
 };
 
 }  // namespace tavlor

@@ -1,5 +1,5 @@
 // The list window's search box and appear filter: they hide grid rows and never touch the table,
-// so grid row r still shows slot r - 1 and the picked general stays picked while rows come and go.
+// so every row keeps its slot and the picked general stays picked while rows come and go.
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -56,7 +56,7 @@ void Form2::ApplyFilterCaptions() {
 
 void Form2::ApplyFilter() {
   if (TxtFind == nullptr || CmbAppear == nullptr) return;
-  const int shownSlots = std::min(MFLX->rowCount(), context_.Table.GeneralCount);
+  const int shownSlots = std::min(static_cast<int>(searchIndex_.Entries.size()), context_.Table.GeneralCount);
   const AppearFilter filter = CmbAppear->currentIndex() == 1   ? AppearFilter::Appearing
                               : CmbAppear->currentIndex() == 2 ? AppearFilter::Standby
                                                                : AppearFilter::All;
@@ -64,16 +64,17 @@ void Form2::ApplyFilter() {
     for (int row = 0; row < MFLX->rowCount(); ++row) MFLX->setRowHidden(row, false);
     return;
   }
-  // Built per filtering: a keystroke over a full table stays well inside a frame (see bench/).
-  const GeneralSearchIndex index = BuildSearchIndex(context_.Table, SharedTextTables());
-  const std::vector<int> found = FindGenerals(index, ToInterfaceBytes(TxtFind->text()), filter,
+  // The index is the refill's: a keystroke only searches (see bench/).
+  const std::vector<int> found = FindGenerals(searchIndex_, ToInterfaceBytes(TxtFind->text()), filter,
                                               SharedTextTables(), SharedLanguageState().IsSimplified());
-  std::vector<bool> shown(static_cast<std::size_t>(MFLX->rowCount()), false);
+  std::vector<bool> shown(static_cast<std::size_t>(shownSlots), false);
   for (int slot : found)
-    if (slot < shownSlots) shown[static_cast<std::size_t>(slot)] = true;
+    if (slot >= 0 && slot < shownSlots) shown[static_cast<std::size_t>(slot)] = true;
   MFLX->setUpdatesEnabled(false);
-  for (int row = 0; row < MFLX->rowCount(); ++row)
-    MFLX->setRowHidden(row, !shown[static_cast<std::size_t>(row)]);
+  for (int row = 0; row < MFLX->rowCount(); ++row) {
+    const int slot = SlotOfRow(row + 1);
+    MFLX->setRowHidden(row, slot < 0 || slot >= shownSlots || !shown[static_cast<std::size_t>(slot)]);
+  }
   MFLX->setUpdatesEnabled(true);
 }
 
