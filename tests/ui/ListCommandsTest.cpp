@@ -230,6 +230,28 @@ class ListCommandsTest : public QObject {
     QCOMPARE(program.Context->Table.GeneralCount, 3);
   }
 
+  void aMergeThatDoesNotFitAllSaysHowManyFitAndAddsThoseOnlyWhenAsked() {
+    ListProgram program(998);
+    StartupFolder other(3);
+    const QString file = QString::fromStdString(other.EditDataFile().string());
+    program.Prompts.ChooseNextFile(file);
+    program.List->M_Merge->trigger();  // answered No
+    QCOMPARE(program.Prompts.Messages().last().Text,
+             QStringLiteral("文件中有 3 名武将，只能再加入 2 名。要加入这 2 名吗？"));
+    QCOMPARE(program.Context->Table.GeneralCount, 998);
+
+    program.Prompts.ChooseNextFile(file);
+    program.Prompts.AnswerNext(true);
+    program.List->M_Merge->trigger();
+    QCOMPARE(program.Context->Table.GeneralCount, 1000);
+    QCOMPARE(program.List->CellText(1, 1000), QStringLiteral(" 999"));
+
+    program.Prompts.ChooseNextFile(file);
+    program.List->M_Merge->trigger();  // full: told so, nothing asked
+    QCOMPARE(program.Prompts.Messages().last().What, Kind::Warning);
+    QCOMPARE(program.Context->Table.GeneralCount, 1000);
+  }
+
   void aSheetComesBackUnchangedAndABadOneNamesItsLineAndChangesNothing() {
     ListProgram program(3);
     const std::string before = program.TableBytes();
