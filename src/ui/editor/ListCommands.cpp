@@ -40,7 +40,7 @@ QString DeleteQuestion(const ProgramContext& context, const std::vector<int>& ch
   const std::size_t named = std::min(chosenSlots.size(), kNamedInQuestion);
   for (std::size_t index = 0; index < named; ++index)
     question +=
-        QStringLiteral("\n%1  %2").arg(chosenSlots[index] + 1).arg(NameOfSlot(context, chosenSlots[index]));
+        QStringLiteral("\n%1  %2").arg(chosenSlots[index]).arg(NameOfSlot(context, chosenSlots[index]));
   if (chosenSlots.size() > named)
     question += QStringLiteral("\n") + Caption(texts::DeleteMore).arg(chosenSlots.size() - named);
   return question;
