@@ -164,6 +164,22 @@ class ListCommandsTest : public QObject {
     QVERIFY(question.endsWith(QStringLiteral("\n……另有 2 名")));
     QVERIFY(program.TableBytes() == before);
 
+    // The Delete key asks from the grid; in the search box it only deletes a character.
+    program.List->show();
+    program.List->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program.List.get()));
+    const int asked = program.Prompts.CountOf(Kind::Question);
+    program.List->TxtFind->setFocus();
+    program.List->TxtFind->setText(QStringLiteral("12"));
+    program.List->TxtFind->home(false);
+    QTest::keyClick(program.List->TxtFind, Qt::Key_Delete);
+    QCOMPARE(program.List->TxtFind->text(), QStringLiteral("2"));
+    QCOMPARE(program.Prompts.CountOf(Kind::Question), asked);
+    program.List->TxtFind->clear();
+    program.List->MFLX->setFocus();
+    QTest::keyClick(program.List->MFLX, Qt::Key_Delete);
+    QCOMPARE(program.Prompts.CountOf(Kind::Question), asked + 1);
+
     QVERIFY(program.ClickRow(4));                       // slot 3
     QVERIFY(program.ClickRow(2, Qt::ControlModifier));  // slot 1, shown
     program.Prompts.AnswerNext(true);
