@@ -18,6 +18,7 @@
 #include "core/lang/EditSafetyTexts.h"
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
+#include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
 #include "ui/WaitForEvents.h"
 #include "ui/app/ProgramContext.h"
@@ -43,32 +44,14 @@ namespace {
 const QString kSavedTitle = QStringLiteral("TavlorV1.2");
 const QString kUnsavedTitle = QStringLiteral("TavlorV1.2 *");
 
-// A table whose unused entries are the program's Blank slot, so that its file is byte for byte
-// what the program writes for it.
-std::unique_ptr<GeneralTable> WithProgramBlank(std::unique_ptr<GeneralTable> table) {
-  const std::string blank = tavlor::testing::SampleBlankSlot();
-  std::copy(blank.begin(), blank.end(), table->BlankSlot.begin());
-  return table;
-}
+using tavlor::testing::WithProgramBlank;
 
 // The windows of one run on a program folder of three sample generals.
-struct Program {
-  StartupFolder Folder{3};
-  std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
-  std::unique_ptr<Form1> Editor;
-  std::unique_ptr<Form2> List;
-  std::string Loaded;  // the edit-data file as start-up read it
+struct Program : tavlor::testing::RunningProgram {
+  Program()
+      : RunningProgram(tavlor::testing::RunningProgramOptions().WithTable(
+            WithProgramBlank(tavlor::testing::SampleTable(3)))) {}
 
-  Program() {
-    Folder.WriteTable(*WithProgramBlank(tavlor::testing::SampleTable(3)));
-    Context->ProgramFolder = Folder.Program();
-    Editor = std::make_unique<Form1>(*Context);
-    List = std::make_unique<Form2>(*Context);
-    Loaded = ReadFileBytes(Folder.EditDataFile());
-    tavlor::RunStartup(*Context, *Editor, *List);
-  }
-
-  void Pick(int row) const { emit List->generalPicked(row); }
   // Picks `row`, types a family name and confirms "change".
   void ChangeFamilyName(TestPrompter& prompter, int row, const QString& name) const {
     Pick(row);
@@ -80,7 +63,7 @@ struct Program {
     prompter.AnswerNext(true);
     tavlor::testing::Click(Editor->Pic_YN[1]);
   }
-  std::string File() const { return ReadFileBytes(Folder.EditDataFile()); }
+  std::string File() const { return SavedBytes(); }
   std::string TableBytes() const { return tavlor::SerializeEditData(Context->Table); }
 };
 
@@ -119,8 +102,8 @@ class EditSafetyTest : public QObject {
 
     // The save fails (the game folder went away): the file question comes first, then the
     // failure; the edits and their mark stay.
-    const auto game = program.Folder.Game();
-    const auto away = program.Folder.Program() / "game-away";
+    const auto game = program.Folder().Game();
+    const auto away = program.Folder().Program() / "game-away";
     std::filesystem::rename(game, away);
     prompter.Clear();
     prompter.AnswerNext(true);
@@ -165,7 +148,7 @@ class EditSafetyTest : public QObject {
     prompter.AnswerNext(true);
     program.List->Command1->click();
     const auto saved = std::make_unique<GeneralTable>();
-    QVERIFY(!tavlor::LoadEditData(program.Folder.EditDataFile(), *saved).Error);
+    QVERIFY(!tavlor::LoadEditData(program.Folder().EditDataFile(), *saved).Error);
     QCOMPARE(saved->GeneralCount, 3);
     QVERIFY(saved->Slots[1].Record.FamilyName == saved->Slots[0].Record.FamilyName);  // 织田
 
@@ -284,8 +267,8 @@ class EditSafetyTest : public QObject {
     QSignalSpy exits(program.List.get(), &Form2::exitRequested);
     program.ChangeFamilyName(prompter, 1, QStringLiteral("太郎"));
     const std::string edited = program.TableBytes();
-    const auto game = program.Folder.Game();
-    const auto away = program.Folder.Program() / "game-away";
+    const auto game = program.Folder().Game();
+    const auto away = program.Folder().Program() / "game-away";
     std::filesystem::rename(game, away);
     prompter.Clear();
     prompter.AnswerNext(Answer::Save);
@@ -311,13 +294,13 @@ class EditSafetyTest : public QObject {
     // The game writes the file: the watcher says so once, however often it writes.
     auto theirs = WithProgramBlank(tavlor::testing::SampleTable(5));
     const std::string theirBytes = tavlor::SerializeEditData(*theirs);
-    WriteFileBytes(program.Folder.EditDataFile(), theirBytes);
+    WriteFileBytes(program.Folder().EditDataFile(), theirBytes);
     QTRY_COMPARE_WITH_TIMEOUT(prompter.CountOf(Kind::Warning), 1, 5000);
     QVERIFY(prompter.Messages()[0].Text.startsWith(tavlor::Caption(tavlor::texts::ChangedOnDiskNotice)));
     theirs->Slots[0].Record.BirthYear = 1540;
     const std::string theirSecondBytes = tavlor::SerializeEditData(*theirs);
     tavlor::testing::WatchedChange secondWrite(program.List.get());
-    WriteFileBytes(program.Folder.EditDataFile(), theirSecondBytes);
+    WriteFileBytes(program.Folder().EditDataFile(), theirSecondBytes);
     QVERIFY(secondWrite.Settled());
     QCOMPARE(prompter.CountOf(Kind::Warning), 1);
 
@@ -342,7 +325,7 @@ class EditSafetyTest : public QObject {
     // After the reload the next write is noticed again; overwrite then writes this table.
     program.ChangeFamilyName(prompter, 5, QStringLiteral("太郎"));
     prompter.Clear();
-    WriteFileBytes(program.Folder.EditDataFile(), theirBytes);
+    WriteFileBytes(program.Folder().EditDataFile(), theirBytes);
     QTRY_COMPARE_WITH_TIMEOUT(prompter.CountOf(Kind::Warning), 1, 5000);
     prompter.AnswerNext(true);
     prompter.AnswerNext(DiskAnswer::Overwrite);
@@ -355,7 +338,7 @@ class EditSafetyTest : public QObject {
     // save itself made the watch report has been handled too.
     prompter.Clear();
     tavlor::testing::WatchedChange fence(program.List.get());
-    WriteFileBytes(program.Folder.EditDataFile().parent_path() / "fence.txt", "after the save");
+    WriteFileBytes(program.Folder().EditDataFile().parent_path() / "fence.txt", "after the save");
     QVERIFY(fence.Settled());
     QVERIFY2(prompter.Messages().isEmpty(), qPrintable(Messages(prompter)));
   }
@@ -363,7 +346,7 @@ class EditSafetyTest : public QObject {
   void theFileAsLoadedIsKeptAsTheBackupThroughTwoSaves() {
     TestPrompter prompter;
     Program program;
-    const auto backup = program.Folder.Game() / "EDATA000.13S.bak";
+    const auto backup = program.Folder().Game() / "EDATA000.13S.bak";
     program.ChangeFamilyName(prompter, 1, QStringLiteral("太郎"));
     prompter.AnswerNext(true);
     program.List->Command1->click();

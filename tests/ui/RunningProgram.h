@@ -1,0 +1,122 @@
+// One running program for the window tests and benchmarks: a program folder of the test's own
+// (StartupFolder), the program context, the editor (Form1) and the list (Form2), started up the way
+// the program starts, with helpers to pick a row and read back the saved file. Header-only.
+//
+//   RunningProgram program;                                // three sample generals
+//   RunningProgram program(RunningProgramOptions().WithTable(MyTable()));
+//   RunningProgram program(RunningProgramOptions().WithPrepare([](const StartupFolder& f) { ... }));
+//   QVERIFY(program.PickRow(2));                           // a real click on grid row 2
+#pragma once
+
+#include <QTableWidget>
+#include <QTest>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "core/data/GeneralTable.h"
+#include "core/lang/LanguageState.h"
+#include "ui/StartupTestFolder.h"
+#include "ui/app/ProgramContext.h"
+#include "ui/app/Startup.h"
+#include "ui/editor/Form1.h"
+#include "ui/editor/Form2.h"
+
+namespace tavlor::testing {
+
+// Puts the display language back as it was when the guard was made, also when the test fails
+// half-way (a QVERIFY returns from the test function and runs the guard's destructor).
+class LanguageGuard {
+ public:
+  LanguageGuard() : simplified_(SharedLanguageState().IsSimplified()) {}
+  ~LanguageGuard() {
+    if (SharedLanguageState().IsSimplified() != simplified_) SharedLanguageState().SetSimplified(simplified_);
+  }
+  LanguageGuard(const LanguageGuard&) = delete;
+  LanguageGuard& operator=(const LanguageGuard&) = delete;
+
+ private:
+  bool simplified_;
+};
+
+// A table whose unused entries are the program's Blank slot, so that its file is byte for byte
+// what the program writes for it.
+inline std::unique_ptr<GeneralTable> WithProgramBlank(std::unique_ptr<GeneralTable> table) {
+  const std::string blank = SampleBlankSlot();
+  std::copy(blank.begin(), blank.end(), table->BlankSlot.begin());
+  return table;
+}
+
+struct RunningProgramOptions {
+  // Generals of the sample table written when no Table is given.
+  int GeneralCount = 3;
+  // The edit-data file's table; null: SampleTable(GeneralCount).
+  std::shared_ptr<const GeneralTable> Table;
+  // Extra files (archives, built-in list, Set.ini lines) written into the folder before start-up.
+  std::function<void(const StartupFolder&)> Prepare;
+  // False: the windows are made but start-up is left to the test (RunStartup()).
+  bool StartUp = true;
+
+  // Chained setters, so a test names only what it changes (designated initialisers would warn
+  // about the fields it leaves out).
+  RunningProgramOptions& WithTable(std::shared_ptr<const GeneralTable> table) {
+    Table = std::move(table);
+    return *this;
+  }
+  RunningProgramOptions& WithGeneralCount(int count) {
+    GeneralCount = count;
+    return *this;
+  }
+  RunningProgramOptions& WithPrepare(std::function<void(const StartupFolder&)> prepare) {
+    Prepare = std::move(prepare);
+    return *this;
+  }
+  RunningProgramOptions& WithoutStartUp() {
+    StartUp = false;
+    return *this;
+  }
+};
+
+class RunningProgram {
+ public:
+  explicit RunningProgram(RunningProgramOptions options = {}) : folder_(options.GeneralCount) {
+    if (options.Table) folder_.WriteTable(*options.Table);
+    if (options.Prepare) options.Prepare(folder_);
+    Context->ProgramFolder = folder_.Program();
+    Editor = std::make_unique<Form1>(*Context);
+    List = std::make_unique<Form2>(*Context);
+    Loaded = ReadFileBytes(folder_.EditDataFile());
+    if (options.StartUp) RunStartup();
+  }
+
+  void RunStartup() const { tavlor::RunStartup(*Context, *Editor, *List); }
+
+  const StartupFolder& Folder() const { return folder_; }
+  // The edit-data file as it is on disk now.
+  std::string SavedBytes() const { return ReadFileBytes(folder_.EditDataFile()); }
+
+  // Picks grid row `row` (from 1) as the list's signal does.
+  void Pick(int row) const { emit List->generalPicked(row); }
+  // A real mouse click on the name cell of grid row `row` (from 1). False when the grid has no such
+  // row: the caller's QVERIFY sees it (a QVERIFY in here would only return from the helper).
+  [[nodiscard]] bool PickRow(int row) const {
+    QTableWidget* grid = List->MFLX;
+    QTableWidgetItem* cell = grid->item(row - 1, 2);
+    if (cell == nullptr) return false;
+    grid->scrollToItem(cell);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(cell).center());
+    return true;
+  }
+
+ private:
+  StartupFolder folder_;  // made first, removed last
+
+ public:
+  std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
+  std::unique_ptr<Form1> Editor;
+  std::unique_ptr<Form2> List;
+  std::string Loaded;  // the edit-data file as start-up read it
+};
+
+}  // namespace tavlor::testing
