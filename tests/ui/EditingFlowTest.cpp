@@ -15,6 +15,7 @@
 #include "support/ShippedFiles.h"
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
+#include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/Startup.h"
@@ -181,44 +182,22 @@ void WriteBuiltinList(const std::filesystem::path& file) {
   tavlor::testing::WriteFileBytes(file, text);
 }
 
-// The windows of one run on a program folder holding the demo-like generals.
-struct EditingProgram {
-  StartupFolder Folder{1};
-  std::unique_ptr<GeneralTable> Original = DemoLikeTable();
-  std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
-  std::unique_ptr<Form1> Editor;
-  std::unique_ptr<Form2> List;
+// The windows of one run on a program folder holding the demo-like generals, with large archives
+// and the related-general picker's built-in list.
+struct EditingProgram : tavlor::testing::RunningProgram {
+  std::shared_ptr<const GeneralTable> Original;
 
-  EditingProgram() {
-    Folder.WriteTable(*Original);
-    WriteLargeArchives(Folder.Game() / "grp");
-    WriteBuiltinList(Folder.Program() / "BuiltinGenerals.tsv");
-    Context->ProgramFolder = Folder.Program();
-    Editor = std::make_unique<Form1>(*Context);
-    List = std::make_unique<Form2>(*Context);
-    tavlor::RunStartup(*Context, *Editor, *List);
-  }
+  explicit EditingProgram(std::shared_ptr<const GeneralTable> original = DemoLikeTable())
+      : RunningProgram(
+            tavlor::testing::RunningProgramOptions().WithGeneralCount(1).WithTable(original).WithPrepare(
+                [](const StartupFolder& folder) {
+                  WriteLargeArchives(folder.Game() / "grp");
+                  WriteBuiltinList(folder.Program() / "BuiltinGenerals.tsv");
+                })),
+        Original(std::move(original)) {}
 
-  // A real mouse click on a general's name cell of grid row `row`.
-  // False when the grid has no such row: the caller's QVERIFY sees it (a QVERIFY in here would
-  // only return from the helper).
-  [[nodiscard]] bool PickRow(int row) const {
-    QTableWidget* grid = List->MFLX;
-    QTableWidgetItem* cell = grid->item(row - 1, 2);
-    if (cell == nullptr) return false;
-    grid->scrollToItem(cell);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(cell).center());
-    return true;
-  }
   void PressChange() const { tavlor::testing::Click(Editor->Pic_YN[0]); }
   void PressAdd() const { tavlor::testing::Click(Editor->Pic_YN[1]); }
-
-  std::unique_ptr<GeneralTable> ReadBack() const {
-    auto table = std::make_unique<GeneralTable>();
-    const tavlor::LoadReport report = tavlor::LoadEditData(Folder.EditDataFile(), *table);
-    if (report.Error) return nullptr;
-    return table;
-  }
 };
 
 QString Text(const QLineEdit* box) {
@@ -500,7 +479,7 @@ class EditingFlowTest : public QObject {
   void missingEditArchiveIsReportedOncePerPick() {
     TestPrompter prompter;
     EditingProgram program;
-    std::filesystem::remove(program.Folder.Game() / "grp" / "EDIT_KAO_l.N13");
+    std::filesystem::remove(program.Folder().Game() / "grp" / "EDIT_KAO_l.N13");
     Form1& editor = *program.Editor;
     QVERIFY(program.PickRow(1));  // favoured general 10001 has an edit face
     QCOMPARE(prompter.Messages().size(), 1);

@@ -95,6 +95,12 @@ class RunningProgram {
   const StartupFolder& Folder() const { return folder_; }
   // The edit-data file as it is on disk now.
   std::string SavedBytes() const { return ReadFileBytes(folder_.EditDataFile()); }
+  // The edit-data file read back as a table, or null when it does not load.
+  std::unique_ptr<GeneralTable> ReadBack() const {
+    auto table = std::make_unique<GeneralTable>();
+    if (LoadEditData(folder_.EditDataFile(), *table).Error) return nullptr;
+    return table;
+  }
 
   // Picks grid row `row` (from 1) as the list's signal does.
   void Pick(int row) const { emit List->generalPicked(row); }
