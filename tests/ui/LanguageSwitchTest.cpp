@@ -19,6 +19,7 @@
 #include "support/ShippedFiles.h"
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
+#include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/Startup.h"
@@ -46,23 +47,12 @@ namespace {
 
 // One run of the program on the shipped tables and built-in list, with three registered generals
 // (织田信长, 伊达政宗, 太郎之助).
-struct SwitchProgram {
-  StartupFolder Folder{3};
-  TestPrompter Prompter;  // the test archives hold no medium faces: the browser may say so
-  std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
-  std::unique_ptr<Form1> Editor;
-  std::unique_ptr<Form2> List;
+struct SwitchProgram : tavlor::testing::RunningProgram {
   PickerActions* Pickers = nullptr;
 
-  SwitchProgram() {
-    for (const char* name : {"GBKN.dat", "JISN.dat", "GB.DAT", "BIG5.DAT", "BuiltinGenerals.tsv"}) {
-      std::filesystem::copy_file(tavlor::testing::ShippedFile(name), Folder.Program() / name,
-                                 std::filesystem::copy_options::overwrite_existing);
-    }
-    Context->ProgramFolder = Folder.Program();
-    Editor = std::make_unique<Form1>(*Context);
-    List = std::make_unique<Form2>(*Context);
-    tavlor::RunStartup(*Context, *Editor, *List);
+  SwitchProgram()
+      : RunningProgram(tavlor::testing::RunningProgramOptions().WithOwnPrompter().WithShippedFiles(
+            {"GBKN.dat", "JISN.dat", "GB.DAT", "BIG5.DAT", "BuiltinGenerals.tsv"})) {
     Pickers = Editor->findChild<PickerActions*>();
   }
 
@@ -258,7 +248,7 @@ class LanguageSwitchTest : public QObject {
     QCOMPARE(browser->Cmd_CGPG[0]->text(), QStringLiteral("①"));
     QCOMPARE(browser->Com_CG->itemText(8), QStringLiteral("諸勢力"));
     // A hidden browser reads no archive: nothing was said about the missing medium faces.
-    QVERIFY(program.Prompter.Messages().isEmpty());
+    QVERIFY(program.Prompter().Messages().isEmpty());
     Form6* links = program.Pickers->RelatedGeneralPicker();
     QVERIFY(links != nullptr);
     QVERIFY(!links->isVisible());
@@ -282,7 +272,7 @@ class LanguageSwitchTest : public QObject {
     QVERIFY(tavlor::ShowPortraitBrowser(*program.Context, *program.Editor) == browser);
     QVERIFY(browser->isVisible());
     // Its first page is read now (the test game has no medium faces to read, and says so).
-    QCOMPARE(program.Prompter.Messages().size(), 1);
+    QCOMPARE(program.Prompter().Messages().size(), 1);
     QVERIFY(browser->geometry().intersects(program.Editor->geometry()));
   }
 

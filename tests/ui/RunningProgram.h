@@ -14,9 +14,12 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/data/GeneralTable.h"
 #include "core/lang/LanguageState.h"
+#include "support/ShippedFiles.h"
+#include "support/TestPrompter.h"
 #include "ui/StartupTestFolder.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/Startup.h"
@@ -57,6 +60,12 @@ struct RunningProgramOptions {
   std::function<void(const StartupFolder&)> Prepare;
   // False: the windows are made but start-up is left to the test (RunStartup()).
   bool StartUp = true;
+  // True: the program gets a TestPrompter of its own (Prompter()), made before the windows. Leave
+  // it false when the test makes its own TestPrompter before the program.
+  bool OwnPrompter = false;
+  // Shipped data files copied over the folder's (e.g. the real character tables and built-in list
+  // instead of the small sample tables).
+  std::vector<std::string> ShippedFiles;
 
   // Chained setters, so a test names only what it changes (designated initialisers would warn
   // about the fields it leaves out).
@@ -72,6 +81,14 @@ struct RunningProgramOptions {
     Prepare = std::move(prepare);
     return *this;
   }
+  RunningProgramOptions& WithOwnPrompter() {
+    OwnPrompter = true;
+    return *this;
+  }
+  RunningProgramOptions& WithShippedFiles(std::vector<std::string> names) {
+    ShippedFiles = std::move(names);
+    return *this;
+  }
   RunningProgramOptions& WithoutStartUp() {
     StartUp = false;
     return *this;
@@ -82,7 +99,12 @@ class RunningProgram {
  public:
   explicit RunningProgram(RunningProgramOptions options = {}) : folder_(options.GeneralCount) {
     if (options.Table) folder_.WriteTable(*options.Table);
+    for (const std::string& name : options.ShippedFiles) {
+      std::filesystem::copy_file(ShippedFile(name), folder_.Program() / name,
+                                 std::filesystem::copy_options::overwrite_existing);
+    }
     if (options.Prepare) options.Prepare(folder_);
+    if (options.OwnPrompter) prompter_ = std::make_unique<TestPrompter>();
     Context->ProgramFolder = folder_.Program();
     Editor = std::make_unique<Form1>(*Context);
     List = std::make_unique<Form2>(*Context);
@@ -93,6 +115,8 @@ class RunningProgram {
   void RunStartup() const { tavlor::RunStartup(*Context, *Editor, *List); }
 
   const StartupFolder& Folder() const { return folder_; }
+  // The program's own prompter; only with OwnPrompter.
+  TestPrompter& Prompter() const { return *prompter_; }
   // The edit-data file as it is on disk now.
   std::string SavedBytes() const { return ReadFileBytes(folder_.EditDataFile()); }
   // The edit-data file read back as a table, or null when it does not load.
@@ -116,7 +140,8 @@ class RunningProgram {
   }
 
  private:
-  StartupFolder folder_;  // made first, removed last
+  StartupFolder folder_;                    // made first, removed last
+  std::unique_ptr<TestPrompter> prompter_;  // made before the windows, removed after them
 
  public:
   std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
