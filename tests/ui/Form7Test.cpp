@@ -11,6 +11,7 @@
 #include "support/ArchiveBuilder.h"
 #include "support/TempFolder.h"
 #include "support/TestPrompter.h"
+#include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/Startup.h"
@@ -278,31 +279,29 @@ class Form7Test : public QObject {
   }
 
   void theMenuOpensOneViewerAndBringsItBack() {
-    tavlor::testing::StartupFolder folder(2);
-    WriteFileBytes(folder.Program() / "help.ini",
-                   Topic("[1]", "", "One", "a", "") + Topic("[2]", "", "Two", "b", ""));
     TestPrompter prompter;
-    ProgramContext context;
-    context.ProgramFolder = folder.Program();
-    tavlor::Form1 editor(context);
-    tavlor::Form2 list(context);
-    tavlor::RunStartup(context, editor, list);
+    const tavlor::testing::RunningProgram program(
+        tavlor::testing::RunningProgramOptions().WithGeneralCount(2).WithPrepare(
+            [](const tavlor::testing::StartupFolder& folder) {
+              WriteFileBytes(folder.Program() / "help.ini",
+                             Topic("[1]", "", "One", "a", "") + Topic("[2]", "", "Two", "b", ""));
+            }));
 
-    list.M_MkWJ->trigger();
-    const QList<Form7*> viewers = list.findChildren<Form7*>();
+    program.List->M_MkWJ->trigger();
+    const QList<Form7*> viewers = program.List->findChildren<Form7*>();
     QCOMPARE(viewers.size(), 1);
     Form7* viewer = viewers.front();
     QVERIFY(viewer->isVisible());
     QVERIFY(viewer->isWindow());  // its own window, not modal
     QVERIFY(!viewer->isModal());
-    QVERIFY(editor.isEnabled());
+    QVERIFY(program.Editor->isEnabled());
     viewer->Command3->click();
     QCOMPARE(viewer->Label1[0]->text(), QStringLiteral("Two"));
 
     viewer->Command1->click();  // "完成" hides it, keeping the page
     QVERIFY(!viewer->isVisible());
-    list.M_MkWJ->trigger();
-    QCOMPARE(list.findChildren<Form7*>().size(), 1);
+    program.List->M_MkWJ->trigger();
+    QCOMPARE(program.List->findChildren<Form7*>().size(), 1);
     QVERIFY(viewer->isVisible());
     QCOMPARE(viewer->Paging().HelpPage, 2);
     QCOMPARE(viewer->Label1[0]->text(), QStringLiteral("Two"));
