@@ -5,6 +5,11 @@
 #include <cstdio>
 #include <map>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "cli/CliCommand.h"
 #include "core/app/DataFolder.h"
 
@@ -175,6 +180,12 @@ std::string ProgramFolder() {
 }  // namespace tavlor::cli
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // The output is UTF-8 with bare line feeds on every system, so a script or a file written from
+  // it is byte for byte what the Linux program writes.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
   QCoreApplication app(argc, argv);
   QStringList arguments = app.arguments();
   arguments.removeFirst();

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The Windows release in one command, on Debian 12:
+#   scripts/build-windows.sh [--no-tests] [--no-wine-checks]
+# Installs what it needs, builds Qt for Windows into the cache once (reused afterwards), builds the
+# host program (for the guide's pictures and the demo game the checks use), cross-builds
+# tavlor.exe, tavlor-cli.exe and the Windows test programs, runs those tests under Wine, and writes
+# dist/Tavlor-<version>-windows-x64.zip and dist/Tavlor-<version>-setup.exe, then checks them under
+# Wine. Prints how long each step took.
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+cd "$repo"
+run_tests=1 wine_checks=1
+for argument in "$@"; do
+  case $argument in
+    --no-tests) run_tests=0 ;;
+    --no-wine-checks) wine_checks=0 ;;
+    *) echo "usage: $0 [--no-tests] [--no-wine-checks]" >&2; exit 2 ;;
+  esac
+done
+step_started=$SECONDS
+step() {
+  echo "== $1 (previous step: $((SECONDS - step_started)) s)"
+  step_started=$SECONDS
+}
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+
+step "packages"
+scripts/install-deps.sh
+scripts/windows/install-packages.sh
+step "Qt for Windows (cached)"
+TAVLOR_WINDOWS_QT=$(scripts/windows/build-qt.sh | tail -1)
+TAVLOR_WINDOWS_GTEST=$(scripts/windows/build-googletest.sh | tail -1)
+export TAVLOR_WINDOWS_QT TAVLOR_WINDOWS_GTEST
+step "host build"
+cmake --preset default "${launcher[@]}" >/dev/null
+cmake --build build -j"$(nproc)"
+step "Windows build"
+cmake --preset windows "${launcher[@]}" >/dev/null
+cmake --build build-windows -j"$(nproc)"
+if ((run_tests)); then
+  step "Windows tests under Wine"
+  ctest --test-dir build-windows -j"$(nproc)" --output-on-failure
+fi
+step "package"
+scripts/windows/package.sh build-windows build "$TAVLOR_WINDOWS_QT"
+if ((wine_checks)); then
+  step "Wine checks of the release"
+  version=$(sed -n 's/^project(Tavlor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+  scripts/windows/wine-checks.sh "dist/Tavlor-$version-windows-x64.zip" build/bin/tavlor-cli \
+    build/test-demo/demo "dist/Tavlor-$version-setup.exe"
+fi
+step "done"

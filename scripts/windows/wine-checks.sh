@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Checks the Windows release under Wine, in a fresh Wine prefix of its own, against the Linux build:
+#   - the unzipped release runs from a folder whose name holds Chinese and Japanese characters,
+#     with nothing on WINEPATH (every DLL it needs is in the zip);
+#   - tavlor-cli.exe --version prints the project's version;
+#   - tavlor-cli.exe paths finds a game registered with `wine reg add` and its edit-data file in
+#     the prefix's Documents;
+#   - export, csv-export and a resave (edit) of the demo edit-data file give exactly the Linux
+#     program's bytes;
+#   - the installer installs silently (/S) per user, and keeps a changed Set.ini on reinstall
+#     (only where wine32 can run the 32-bit installer; said so otherwise).
+# Usage: wine-checks.sh RELEASE.zip LINUX_TAVLOR_CLI DEMO_GAME_FOLDER [SETUP.exe]
+set -euo pipefail
+zip=$(realpath "$1") linux_cli=$(realpath "$2") demo=$(realpath "$3") setup=${4:+$(realpath "$4")}
+work=$(mktemp -d)
+trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPATH=
+wine=$(command -v wine64 || command -v wine)
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+  if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
+}
+"$wine" wineboot --init >/dev/null 2>&1
+wineserver -w
+
+folder="$work/游戏 織田の城"
+mkdir -p "$folder"
+(cd "$folder" && unzip -q "$zip")
+release=$(echo "$folder"/Tavlor-*-windows-x64)
+cli() { (cd "$release" && "$wine" ./tavlor-cli.exe "$@" | tr -d '\r'); }
+
+version=$(sed -n 's/^project(Tavlor VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+check "--version names $version" grep -q "$version" <(cli --version)
+
+# A game registered as the game's installer does, and its edit-data file in Documents.
+game="$WINEPREFIX/drive_c/Games/信長の野望"
+mkdir -p "$game"
+cp -r "$demo/grp" "$game/"
+documents=$("$wine" cmd /c 'echo %USERPROFILE%' | tr -d '\r')
+documents_unix=$(winepath -u "$documents" 2>/dev/null)/Documents
+mkdir -p "$documents_unix/KOEI/Nobunaga13/EDIT/SETDATA"
+cp "$demo/EDATA000.13S" "$documents_unix/KOEI/Nobunaga13/EDIT/SETDATA/"
+"$wine" reg add 'HKCU\Software\KOEI\Nobunaga13\Install' /v InstallInfo /t REG_SZ \
+  /d 'C:\Games\信長の野望\' /f >/dev/null 2>&1
+paths=$(cli paths || true)
+echo "$paths" | sed 's/^/     /'
+check "paths finds the registered game folder" grep -q '信長の野望' <<<"$paths"
+check "paths finds the edit-data file in Documents" grep -q 'EDATA000.13S' <<<"$paths"
+
+# The same commands on the same bytes give the same bytes on both systems.
+cp "$demo/EDATA000.13S" "$work/linux.13S"
+cp "$demo/EDATA000.13S" "$release/windows.13S"
+"$linux_cli" export "$work/linux.13S" >"$work/linux.json"
+cli export windows.13S >"$work/windows.json" || true
+check "export gives the Linux bytes" cmp -s "$work/linux.json" "$work/windows.json"
+"$linux_cli" csv-export "$work/linux.13S" "$work/linux.csv" >/dev/null
+cli csv-export windows.13S windows.csv >/dev/null || true
+check "csv-export gives the Linux bytes" cmp -s "$work/linux.csv" "$release/windows.csv"
+"$linux_cli" edit "$work/linux.13S" 0 FamilyName=織田 >/dev/null
+cli edit windows.13S 0 FamilyName=織田 >/dev/null || true
+check "an edit saves the Linux bytes" cmp -s "$work/linux.13S" "$release/windows.13S"
+check "the save keeps the old file as .bak" cmp -s "$demo/EDATA000.13S" "$release/windows.13S.bak"
+
+if [ -n "$setup" ]; then
+  if "$wine" "$setup" /S >/dev/null 2>&1 && wineserver -w; then
+    installed="$WINEPREFIX/drive_c/users/$USER/AppData/Local/Programs/Tavlor"
+    [ -d "$installed" ] || installed=$(find "$WINEPREFIX/drive_c/users" -type d -path '*Programs/Tavlor' | head -1)
+    check "the installer puts tavlor.exe in the user's programs" test -f "$installed/tavlor.exe"
+    check "the installer adds a Start-menu entry" \
+      test -n "$(find "$WINEPREFIX/drive_c" -name 'Tavlor.lnk' | head -1)"
+    echo "; the player's own line" >>"$installed/Set.ini"
+    "$wine" "$setup" /S >/dev/null 2>&1; wineserver -w
+    check "reinstalling keeps the player's Set.ini" grep -q "the player's own line" "$installed/Set.ini"
+    "$wine" "$installed/uninstall.exe" /S _?="$(winepath -w "$installed")" >/dev/null 2>&1; wineserver -w
+    check "the uninstaller removes the program" test ! -f "$installed/tavlor.exe"
+  else
+    echo "skip the installer: this Wine cannot run a 32-bit program (install wine32)"
+  fi
+fi
+((failures == 0)) || { echo "$failures Wine check(s) failed"; exit 1; }
+echo "all Wine checks passed"
