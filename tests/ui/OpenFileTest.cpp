@@ -6,6 +6,7 @@
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/data/EditData.h"
 #include "support/TestPrompter.h"
+#include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/Startup.h"
@@ -19,20 +20,11 @@ using tavlor::testing::TestPrompter;
 
 namespace {
 
-struct StartedProgram {
-  std::unique_ptr<tavlor::ProgramContext> Context = std::make_unique<tavlor::ProgramContext>();
-  std::unique_ptr<tavlor::Form1> Editor;
-  std::unique_ptr<tavlor::Form2> List;
-
-  explicit StartedProgram(const std::filesystem::path& folder) {
-    Context->ProgramFolder = folder;
-    Editor = std::make_unique<tavlor::Form1>(*Context);
-    List = std::make_unique<tavlor::Form2>(*Context);
-    tavlor::RunStartup(*Context, *Editor, *List);
-  }
+struct StartedProgram : tavlor::testing::RunningProgram {
+  using RunningProgram::RunningProgram;
 
   // Slot 0 stands by instead of appearing: one unsaved edit.
-  void ChangeSomething() {
+  void ChangeSomething() const {
     Context->History.RecordStep(Context->Table, tavlor::SharedBuiltinGeneralLists(), [this] {
       Context->Table.Slots[0].Appendix.AppearFlag = 0;
       return true;
@@ -52,12 +44,15 @@ class OpenFileTest : public QObject {
 
  private slots:
   void openingAnotherFileAsksAboutUnsavedChangesAndSavingWritesThatFile() {
-    StartupFolder folder(3);
-    const std::filesystem::path friends = folder.Game() / "friend.13S";
-    tavlor::testing::WriteFileBytes(friends, tavlor::SerializeEditData(*tavlor::testing::SampleTable(5)));
-    const std::string named = tavlor::testing::ReadFileBytes(folder.EditDataFile());
     TestPrompter prompter;
-    StartedProgram program(folder.Program());
+    const StartedProgram program(
+        tavlor::testing::RunningProgramOptions().WithPrepare([](const StartupFolder& folder) {
+          tavlor::testing::WriteFileBytes(folder.Game() / "friend.13S",
+                                          tavlor::SerializeEditData(*tavlor::testing::SampleTable(5)));
+        }));
+    const StartupFolder& folder = program.Folder();
+    const std::filesystem::path friends = folder.Game() / "friend.13S";
+    const std::string named = program.Loaded;
     QCOMPARE(program.List->windowTitle(), QStringLiteral("TavlorV1.2"));
     QCOMPARE(program.List->M_Open->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
 
@@ -105,9 +100,8 @@ class OpenFileTest : public QObject {
   }
 
   void escapeClosesTheGuide() {
-    StartupFolder folder(1);
     TestPrompter prompter;
-    StartedProgram program(folder.Program());
+    const StartedProgram program(tavlor::testing::RunningProgramOptions().WithGeneralCount(1));
     tavlor::Form7* guide = tavlor::ShowForm7(*program.Context, program.List.get());
     QVERIFY(guide->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(guide));
