@@ -14,6 +14,7 @@
 #include "support/FaultyFileCalls.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TestPrompter.h"
+#include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
 #include "ui/app/GameSettingsWindow.h"
 #include "ui/app/ProgramContext.h"
@@ -29,23 +30,9 @@ using tavlor::testing::WriteFileBytes;
 
 namespace {
 
-struct StartedProgram {
-  tavlor::testing::TempFolder home;
-  tavlor::testing::ScopedEnvironment environment;
-  std::unique_ptr<tavlor::ProgramContext> Context = std::make_unique<tavlor::ProgramContext>();
-  std::unique_ptr<tavlor::Form1> Editor;
-  std::unique_ptr<tavlor::Form2> List;
-
-  explicit StartedProgram(const std::filesystem::path& folder) {
-    environment.Set("HOME", home.Path().string());
-    environment.Set("XDG_CONFIG_HOME", (home / "config").string());
-    environment.Set("WINEPREFIX", (home / "prefix").string());
-    Context->ProgramFolder = folder;
-    Context->Settings = tavlor::LocateSettings(folder);
-    Editor = std::make_unique<tavlor::Form1>(*Context);
-    List = std::make_unique<tavlor::Form2>(*Context);
-    tavlor::RunStartup(*Context, *Editor, *List);
-  }
+struct StartedProgram : tavlor::testing::RunningProgram {
+  explicit StartedProgram(tavlor::testing::RunningProgramOptions options)
+      : RunningProgram(std::move(options.WithIsolatedHome())) {}
   tavlor::GameSettingsWindow* Open() {
     List->M_GameSettings->trigger();
     return List->findChild<tavlor::GameSettingsWindow*>();
@@ -65,11 +52,14 @@ class GameSettingsTest : public QObject {
 
  private slots:
   void showsTheSettingsWithLiveChecksAndWritesThemThroughTheGuard() {
-    StartupFolder folder(3);
-    const std::string setIni = ReadFileBytes(folder.Program() / "Set.ini");
-    WriteFileBytes(folder.Program() / "Set.ini", setIni + "THEME=dark\r\n");
+    std::string setIni;  // as the test folder has it, before the theme line
     TestPrompter prompter;
-    StartedProgram program(folder.Program());
+    StartedProgram program(
+        tavlor::testing::RunningProgramOptions().WithPrepare([&setIni](const StartupFolder& folder) {
+          setIni = ReadFileBytes(folder.Program() / "Set.ini");
+          WriteFileBytes(folder.Program() / "Set.ini", setIni + "THEME=dark\r\n");
+        }));
+    const StartupFolder& folder = program.Folder();
     tavlor::GameSettingsWindow* window = program.Open();
     QVERIFY(window != nullptr);
     QVERIFY(window->Opt_Manual->isChecked());
@@ -111,10 +101,11 @@ class GameSettingsTest : public QObject {
   }
 
   void cancelChangesNothingAndAnUnwritableFolderFallsBackToTheUsersOwn() {
-    StartupFolder folder(2);
-    const std::string setIni = ReadFileBytes(folder.Program() / "Set.ini");
+    std::string setIni;  // as the test folder has it, before start-up
     TestPrompter prompter;
-    StartedProgram program(folder.Program());
+    StartedProgram program(tavlor::testing::RunningProgramOptions().WithGeneralCount(2).WithPrepare(
+        [&setIni](const StartupFolder& folder) { setIni = ReadFileBytes(folder.Program() / "Set.ini"); }));
+    const StartupFolder& folder = program.Folder();
     tavlor::GameSettingsWindow* window = program.Open();
     window->Opt_Auto->setChecked(true);
     window->Command_Cancel->click();
@@ -129,7 +120,7 @@ class GameSettingsTest : public QObject {
       QVERIFY(window->Apply());
     }
     QCOMPARE(ReadFileBytes(folder.Program() / "Set.ini"), setIni);
-    const std::filesystem::path user = program.home / "config" / "tavlor" / "Set.ini";
+    const std::filesystem::path user = program.Home() / "config" / "tavlor" / "Set.ini";
     QVERIFY(std::filesystem::exists(user));
     QCOMPARE(prompter.CountOf(TestPrompter::Kind::Information), 1);
     // The fallback is told in the one information message; the demo's missing archives may follow.

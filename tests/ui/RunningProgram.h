@@ -16,8 +16,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/app/SettingsLocation.h"
 #include "core/data/GeneralTable.h"
 #include "core/lang/LanguageState.h"
+#include "support/ScopedEnvironment.h"
 #include "support/ShippedFiles.h"
 #include "support/TestPrompter.h"
 #include "ui/StartupTestFolder.h"
@@ -66,6 +68,10 @@ struct RunningProgramOptions {
   // Shipped data files copied over the folder's (e.g. the real character tables and built-in list
   // instead of the small sample tables).
   std::vector<std::string> ShippedFiles;
+  // True: HOME, XDG_CONFIG_HOME and WINEPREFIX point into a temporary folder for the program's
+  // life, and the context's settings are located as start-up locates them (for tests of where the
+  // settings are written).
+  bool IsolatedHome = false;
 
   // Chained setters, so a test names only what it changes (designated initialisers would warn
   // about the fields it leaves out).
@@ -89,6 +95,10 @@ struct RunningProgramOptions {
     ShippedFiles = std::move(names);
     return *this;
   }
+  RunningProgramOptions& WithIsolatedHome() {
+    IsolatedHome = true;
+    return *this;
+  }
   RunningProgramOptions& WithoutStartUp() {
     StartUp = false;
     return *this;
@@ -106,6 +116,14 @@ class RunningProgram {
     if (options.Prepare) options.Prepare(folder_);
     if (options.OwnPrompter) prompter_ = std::make_unique<TestPrompter>();
     Context->ProgramFolder = folder_.Program();
+    if (options.IsolatedHome) {
+      home_ = std::make_unique<TempFolder>();
+      environment_ = std::make_unique<ScopedEnvironment>();
+      environment_->Set("HOME", home_->Path().string());
+      environment_->Set("XDG_CONFIG_HOME", (*home_ / "config").string());
+      environment_->Set("WINEPREFIX", (*home_ / "prefix").string());
+      Context->Settings = LocateSettings(folder_.Program());
+    }
     Editor = std::make_unique<Form1>(*Context);
     List = std::make_unique<Form2>(*Context);
     Loaded = ReadFileBytes(folder_.EditDataFile());
@@ -115,6 +133,8 @@ class RunningProgram {
   void RunStartup() const { tavlor::RunStartup(*Context, *Editor, *List); }
 
   const StartupFolder& Folder() const { return folder_; }
+  // The temporary home folder; only with IsolatedHome.
+  const std::filesystem::path& Home() const { return home_->Path(); }
   // The program's own prompter; only with OwnPrompter.
   TestPrompter& Prompter() const { return *prompter_; }
   // The edit-data file as it is on disk now.
@@ -142,6 +162,8 @@ class RunningProgram {
  private:
   StartupFolder folder_;                    // made first, removed last
   std::unique_ptr<TestPrompter> prompter_;  // made before the windows, removed after them
+  std::unique_ptr<TempFolder> home_;
+  std::unique_ptr<ScopedEnvironment> environment_;  // restored before home_ is removed
 
  public:
   std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
