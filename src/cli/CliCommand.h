@@ -6,6 +6,7 @@
 
 #include <QMap>
 #include <QStringList>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -47,8 +48,10 @@ int Fail(const QString& message);
 void PrintLine(const QString& line);
 
 // The folder of the running executable, where a Set.ini of its own wins.
-std::string ExecutableFolder();
+// Paths are made from Qt's text through its UTF-16 form: on Windows a narrow std::string would be
+// read in the ANSI code page, which cannot hold a Chinese or Japanese folder name.
+std::filesystem::path ExecutableFolder();
 // The folder of the data files: beside the executable or, installed, its ../share/tavlor.
-std::string ProgramFolder();
+std::filesystem::path ProgramFolder();
 
 }  // namespace tavlor::cli

@@ -56,7 +56,7 @@ int ConvertCommand(const QStringList& arguments) {
   // The program itself carries on without a table; a script asking for a conversion wants to know.
   for (const char* name : mode->second.first) {
     if (!std::filesystem::is_regular_file(folder / name)) {
-      return Fail(QStringLiteral("no %1 in %2").arg(name, QString::fromStdString(folder.string())));
+      return Fail(QStringLiteral("no %1 in %2").arg(name, QString::fromStdU16String(folder.u16string())));
     }
   }
   LoadAllTextTables(folder);

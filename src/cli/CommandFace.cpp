@@ -13,7 +13,7 @@ namespace {
 
 std::unique_ptr<FaceArchive> OpenOrReport(const QString& path, int* exitCode) {
   std::string reason;
-  auto archive = FaceArchive::Open(std::filesystem::path(path.toStdString()), &reason);
+  auto archive = FaceArchive::Open(std::filesystem::path(path.toStdU16String()), &reason);
   if (!archive)
     *exitCode = Fail(QStringLiteral("not a usable face archive: %1").arg(QString::fromStdString(reason)));
   return archive;

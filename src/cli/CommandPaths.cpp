@@ -10,6 +10,7 @@
 #include "core/app/PathSettings.h"
 #include "core/app/Settings.h"
 #include "core/app/SettingsLocation.h"
+#include "core/data/PathText.h"
 #include "core/text/PlainTextRules.h"
 #include "ui/app/TextCodec.h"
 
@@ -19,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 QString Text(const fs::path& path) {
-  return FromNativePath(path.string());
+  return QString::fromStdU16String(path.u16string());
 }
 
 QString Text(const std::string& text) {
@@ -118,11 +119,11 @@ int Paths(const CommandArguments& arguments) {
   if (!arguments.Positional.isEmpty())
     return Fail(QStringLiteral("usage: paths [--program-folder=DIR | --settings-folder=DIR]"));
   const fs::path programFolder = arguments.Has("--program-folder")
-                                     ? fs::path(arguments.Value("--program-folder").toStdString())
-                                     : fs::path(ExecutableFolder());
+                                     ? fs::path(arguments.Value("--program-folder").toStdU16String())
+                                     : ExecutableFolder();
   const SettingsLocation location =
       arguments.Has("--settings-folder")
-          ? SettingsInFolder(fs::path(arguments.Value("--settings-folder").toStdString()))
+          ? SettingsInFolder(fs::path(arguments.Value("--settings-folder").toStdU16String()))
           : LocateSettings(programFolder);
   PrintSettingsChoice(location);
   const fs::path settings = location.File;
@@ -135,7 +136,7 @@ int Paths(const CommandArguments& arguments) {
   const double mode =
       location.Source == SettingsSource::NoneYet
           ? 1
-          : LeadingNumber(GetIniValue(settings.string(), "AUTOREADPATH", quiet).value_or(std::string()));
+          : LeadingNumber(GetIniValue(TextOfPath(settings), "AUTOREADPATH", quiet).value_or(std::string()));
   GameInstallSearch search;
   const PathSettings paths = ResolvePathsFrom(location, report, &search);
   if (!problems.isEmpty()) {

@@ -226,7 +226,7 @@ QString ApplyEditArguments(const QStringList& arguments, int generalCount, Edito
 }
 
 int RunEdit(const QString& file, std::optional<int> slot, const QStringList& arguments, bool traditional) {
-  const std::filesystem::path path(file.toStdString());
+  const std::filesystem::path path(file.toStdU16String());
   // The loader would create a missing file; an edit names a file that exists.
   if (!std::filesystem::is_regular_file(path)) return Fail(QStringLiteral("no such file: %1").arg(file));
   const std::filesystem::path folder(ProgramFolder());

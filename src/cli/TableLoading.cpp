@@ -12,7 +12,7 @@
 namespace tavlor::cli {
 
 std::filesystem::path PathOfArgument(const QString& argument) {
-  return std::filesystem::path(QFile::encodeName(argument).toStdString());
+  return std::filesystem::path(argument.toStdU16String());
 }
 
 std::unique_ptr<GeneralTable> LoadTableForCommand(const QString& file, LoadReport& report, QString& error) {
@@ -37,7 +37,7 @@ bool LoadProgramBlankSlot(GeneralTable& table, QString& error) {
   const auto size = std::filesystem::file_size(blank, code);
   if (code || size != kBlankSlotSize) {
     error = QStringLiteral("the blank entry %1 is missing or is not %2 bytes")
-                .arg(FromNativePath(blank.string()))
+                .arg(QString::fromStdU16String(blank.u16string()))
                 .arg(kBlankSlotSize);
     return false;
   }

@@ -169,12 +169,12 @@ void PrintLine(const QString& line) {
   std::fputc('\n', stdout);
 }
 
-std::string ExecutableFolder() {
-  return QCoreApplication::applicationDirPath().toStdString();
+std::filesystem::path ExecutableFolder() {
+  return std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String());
 }
 
-std::string ProgramFolder() {
-  return FindDataFolder(ExecutableFolder()).string();
+std::filesystem::path ProgramFolder() {
+  return FindDataFolder(ExecutableFolder());
 }
 
 }  // namespace tavlor::cli

@@ -195,6 +195,28 @@ TEST_F(SafeFileWriteTest, TheKeptFileIsLinkedWhereTheFileSystemCanElseCopied) {
     for (const auto& call : copying.Log()) copied = copied || call.What == Call::OpenForReading;
     EXPECT_TRUE(copied);
   }
+
+  // Windows refuses to rename the linked name while another program holds the file open without
+  // delete sharing (a sharing violation): the bytes are copied then too. Any other refusal fails.
+  int linkedRename = -1;
+  for (std::size_t i = static_cast<std::size_t>(link); i < linking.Log().size(); ++i)
+    if (linking.Log()[i].What == Call::Rename && linking.Log()[i].File == backup)
+      linkedRename = static_cast<int>(i);
+  ASSERT_GT(linkedRename, link);
+  Reset();
+  FaultyFileCalls shared;
+  shared.FailAt(linkedRename, std::errc::device_or_resource_busy);
+  const FileError error = Save(shared, BackupPolicy::KeepCurrentFile());
+  ASSERT_FALSE(error) << DescribeFileError(error);
+  EXPECT_EQ(ReadFileBytes(target), v.New);
+  EXPECT_EQ(ReadFileBytes(backup), v.Old);
+  EXPECT_TRUE(TemporaryFiles().empty());
+  Reset();
+  FaultyFileCalls refused;
+  refused.FailAt(linkedRename, std::errc::permission_denied);
+  EXPECT_EQ(Save(refused, BackupPolicy::KeepCurrentFile()).What, FileError::Kind::CannotReplace);
+  EXPECT_EQ(ReadFileBytes(target), v.Old);
+  EXPECT_EQ(ReadFileBytes(backup), v.Older);
 }
 
 TEST_F(SafeFileWriteTest, GivenBytesStillOnTheDiskAreKeptWithoutWritingThemAgain) {

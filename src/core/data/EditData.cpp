@@ -177,14 +177,17 @@ std::string SerializeEditData(const GeneralTable& table) {
 
 FileError SaveEditData(const std::filesystem::path& file, const GeneralTable& table,
                        const BackupPolicy& backup) {
-  // A file that is no edit-data file is never replaced, whatever the table holds.
-  std::ifstream current(file, std::ios::binary);
-  if (current) {
-    std::string start(EditDataRecognitionLength(), '\0');
-    current.read(start.data(), static_cast<std::streamsize>(start.size()));
-    start.resize(static_cast<std::size_t>(current.gcount()));
-    if (std::optional<std::string> reason = WhyNotEditData(start))
-      return {FileError::Kind::NotEditData, file, std::move(*reason)};
+  // A file that is no edit-data file is never replaced, whatever the table holds. The look is
+  // closed before the file is replaced: Windows refuses to rename over a file that is still open.
+  {
+    std::ifstream current(file, std::ios::binary);
+    if (current) {
+      std::string start(EditDataRecognitionLength(), '\0');
+      current.read(start.data(), static_cast<std::streamsize>(start.size()));
+      start.resize(static_cast<std::size_t>(current.gcount()));
+      if (std::optional<std::string> reason = WhyNotEditData(start))
+        return {FileError::Kind::NotEditData, file, std::move(*reason)};
+    }
   }
   return ReplaceFileSafely(file, SerializeEditData(table), backup);
 }

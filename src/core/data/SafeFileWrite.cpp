@@ -185,17 +185,26 @@ bool LinksUnsupported(const std::error_code& error) {
 // system has no such names, the bytes are copied.
 FileError WriteBackup(FileCalls& calls, const fs::path& backup, fs::perms permissions,
                       const Content& content) {
+  if (content.CopyOf != nullptr) {
+    TemporaryFile linked(calls);
+    const std::error_code linking = linked.LinkTo(*content.CopyOf, backup);
+    if (linking && !LinksUnsupported(linking)) {
+      fs::path shown = backup;
+      shown += ".tmp-XXXX";
+      return {FileError::Kind::CannotWrite, shown, ReasonOf(linking)};
+    }
+    if (!linking) {
+      const std::error_code renaming = linked.RenameOver(backup);
+      if (!renaming) return {};
+      // Windows refuses to rename any name of a file that a program (the game, or this one's
+      // reader) holds open without delete sharing; the bytes are then copied as where there are
+      // no second names. Any other refusal is reported.
+      if (renaming != std::errc::device_or_resource_busy)
+        return {FileError::Kind::CannotReplace, backup, ReasonOf(renaming)};
+    }
+  }
   TemporaryFile temporary(calls);
-  std::error_code linking = std::make_error_code(std::errc::operation_not_supported);
-  if (content.CopyOf != nullptr) linking = temporary.LinkTo(*content.CopyOf, backup);
-  if (linking && !LinksUnsupported(linking)) {
-    fs::path shown = backup;
-    shown += ".tmp-XXXX";
-    return {FileError::Kind::CannotWrite, shown, ReasonOf(linking)};
-  }
-  if (linking) {
-    if (FileError error = WriteTemporary(temporary, calls, backup, permissions, content)) return error;
-  }
+  if (FileError error = WriteTemporary(temporary, calls, backup, permissions, content)) return error;
   if (const std::error_code error = temporary.RenameOver(backup))
     return {FileError::Kind::CannotReplace, backup, ReasonOf(error)};
   // The folder is flushed once, after the file's own rename: both renames are in this folder, and a
