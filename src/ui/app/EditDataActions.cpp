@@ -60,7 +60,7 @@ bool LoadGeneralsReporting(ProgramContext& context) {
       CurrentPrompter().Warn(
           QStringLiteral("武将数据文件在一个武将的中途结束，只读取了前 %1 名完整的武将。\n文件：%2")
               .arg(context.Table.GeneralCount)
-              .arg(FromNativePath(file.string())),
+              .arg(TextOfFilePath(file)),
           ProgramTitle());
     }
   }

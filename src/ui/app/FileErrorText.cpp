@@ -29,8 +29,8 @@ QString KindText(FileError::Kind kind) {
 }  // namespace
 
 QString DescribeFileProblem(const QString& action, const FileError& error, const QString& consequence) {
-  const QString path = error.Path.empty() ? QStringLiteral("（未设置，请查看SET.INI文件）")
-                                          : FromNativePath(error.Path.string());
+  const QString path =
+      error.Path.empty() ? QStringLiteral("（未设置，请查看SET.INI文件）") : TextOfFilePath(error.Path);
   QString reason = KindText(error.What);
   if (!error.Reason.empty()) {
     if (!reason.isEmpty()) reason += QStringLiteral("：");

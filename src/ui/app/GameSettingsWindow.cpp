@@ -41,6 +41,10 @@ QString Native(const std::string& path) {
   return QDir::toNativeSeparators(FromNativePath(path));
 }
 
+QString Native(const std::filesystem::path& path) {
+  return QDir::toNativeSeparators(TextOfFilePath(path));
+}
+
 QString CheckText(const PathCheck& check, bool editData) {
   switch (check.What) {
     case PathCheck::Kind::Empty:
@@ -66,10 +70,10 @@ QString AutomaticText() {
   const GameInstallSearch search = FindGameInstall();
   QString text;
   if (!search.GamePath.empty()) {
-    const QString where = search.RegistryFrom && *search.RegistryFrom < search.Looked.size()
-                              ? QStringLiteral("（Wine 环境 %1）")
-                                    .arg(Native(search.Looked[*search.RegistryFrom].Prefix.string()))
-                              : QString();
+    const QString where =
+        search.RegistryFrom && *search.RegistryFrom < search.Looked.size()
+            ? QStringLiteral("（Wine 环境 %1）").arg(Native(search.Looked[*search.RegistryFrom].Prefix))
+            : QString();
     text = QStringLiteral("找到游戏：%1%2").arg(Native(search.GamePath), where);
   } else {
     text = QStringLiteral("没有找到游戏的安装记录（查看了 %1 个 Wine/Proton 环境）。请改用手动设置。")
@@ -205,7 +209,7 @@ bool GameSettingsWindow::Apply() {
   if (written.FellBackToUserSettings) {
     CurrentPrompter().Inform(
         QStringLiteral("程序文件夹无法写入（%1），设置已保存到你自己的设置文件：\n%2")
-            .arg(FromNativePath(written.BesideProgramError.Reason), Native(written.WrittenTo.string())),
+            .arg(FromNativePath(written.BesideProgramError.Reason), Native(written.WrittenTo)),
         windowTitle());
   }
   context_.Settings = LocationAfterWrite(before, written);

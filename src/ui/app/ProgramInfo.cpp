@@ -14,7 +14,7 @@ QString ProgramVersion() {
 QString ListWindowTitle(const ProgramContext& context) {
   QString title = QStringLiteral("TavlorV%1").arg(ProgramVersion());
   if (!context.OpenedFile.empty()) {
-    title += QStringLiteral(" - %1").arg(FromNativePath(context.OpenedFile.filename().string()));
+    title += QStringLiteral(" - %1").arg(TextOfFilePath(context.OpenedFile.filename()));
   }
   if (context.History.HasUnsavedChanges()) title += QStringLiteral(" *");
   return title;

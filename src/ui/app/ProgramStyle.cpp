@@ -6,11 +6,14 @@
 #include <QWidget>
 
 #include "ui/app/ProgramArtwork.h"
+#include "ui/chrome/Artwork.h"
 
 namespace tavlor {
 
 QFont ProgramFont(int pointSize) {
-  QFont font(QStringLiteral("Noto Sans CJK SC"), pointSize);
+  QFont font;
+  font.setFamilies(art::InterfaceFontFamilies());
+  font.setPointSize(pointSize);
   font.setStyleHint(QFont::SansSerif);
   return font;
 }

@@ -10,7 +10,8 @@ class QWidget;
 
 namespace tavlor {
 
-// "Noto Sans CJK SC" where installed (the platform's CJK fallback otherwise), at the given size.
+// The CJK interface faces (Noto Sans CJK where installed, the Windows CJK faces otherwise), at
+// the given size.
 QFont ProgramFont(int pointSize = 10);
 
 // Style sheet of the framed main windows (the list window with its menus and buttons).

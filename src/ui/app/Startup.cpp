@@ -121,7 +121,7 @@ void ReportDamagedTables(const ProgramContext& context) {
   const std::vector<DamagedTableFile> damaged = DamagedTableFiles(SharedTextTables());
   if (damaged.empty()) return;
   QString text = QStringLiteral("程序文件夹 %1 中的字符表有问题：\n")
-                     .arg(QDir::toNativeSeparators(FromNativePath(context.ProgramFolder.string())));
+                     .arg(QDir::toNativeSeparators(TextOfFilePath(context.ProgramFolder)));
   for (const DamagedTableFile& file : damaged) {
     const QString state =
         file.Bytes ? QStringLiteral("大小为 %1 字节，应为 %2 字节").arg(*file.Bytes).arg(file.ExpectedBytes)

@@ -4,9 +4,9 @@
 #include "ui/app/TextCodec.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <optional>
 
+#include "core/data/PathText.h"
 #include "core/lang/LanguageState.h"
 #include "core/text/GbBig5Conversion.h"
 #include "core/text/GbkJisConversion.h"
@@ -180,11 +180,19 @@ QString Caption(std::string_view gbk) {
 }
 
 QString FromNativePath(const std::string& path) {
-  return QFile::decodeName(path.c_str());
+  return QString::fromStdString(path);
 }
 
 std::string ToNativePath(const QString& path) {
-  return QFile::encodeName(path).toStdString();
+  return path.toStdString();
+}
+
+QString TextOfFilePath(const std::filesystem::path& path) {
+  return QString::fromStdString(TextOfPath(path));
+}
+
+std::filesystem::path FilePathOfText(const QString& text) {
+  return PathFromText(text.toStdString());
 }
 
 }  // namespace tavlor

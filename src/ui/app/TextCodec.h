@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -43,9 +44,13 @@ EncodedText EncodeInterfaceText(const QString& text, bool big5);
 // GbToBig5 first in Traditional mode.
 QString Caption(std::string_view gbk);
 
-// A path in the platform's file-name encoding.
+// A path kept as text the way the core keeps it (UTF-8, whatever the platform), shown; and the
+// other way round. Settings values and stored paths use these.
 QString FromNativePath(const std::string& path);
-// A file name as the platform's file system spells it (the other way round).
 std::string ToNativePath(const QString& path);
+// A path of the file system as shown, and the path a shown or chosen name stands for. On Windows
+// these go through the wide names, so no character outside the ANSI code page is lost.
+QString TextOfFilePath(const std::filesystem::path& path);
+std::filesystem::path FilePathOfText(const QString& text);
 
 }  // namespace tavlor

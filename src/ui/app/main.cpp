@@ -16,6 +16,7 @@
 
 #include "core/app/DataFolder.h"
 #include "core/app/SettingsLocation.h"
+#include "ui/app/BundledFonts.h"
 #include "ui/app/Form5.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/ProgramInfo.h"
@@ -138,6 +139,7 @@ int main(int argc, char* argv[]) {
   const std::filesystem::path programFolder(
       QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdU16String());
   context.ProgramFolder = tavlor::FindDataFolder(programFolder);
+  tavlor::LoadBundledFonts(context.ProgramFolder);
   if (options.isSet(settingsOption)) {
     context.SettingsFolder =
         std::filesystem::path(QDir(options.value(settingsOption)).absolutePath().toStdU16String());

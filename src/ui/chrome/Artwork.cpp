@@ -13,12 +13,27 @@ namespace tavlor::art {
 
 namespace {
 
-QString FirstInstalled(const QStringList& families) {
+// The families of `wanted` that are installed, in order; the generic last one when none is.
+QStringList InstalledOf(const QStringList& wanted) {
   const QStringList installed = QFontDatabase::families();
-  for (const QString& family : families) {
-    if (installed.contains(family)) return family;
+  QStringList chain;
+  for (const QString& family : wanted) {
+    if (installed.contains(family)) chain << family;
   }
-  return families.back();
+  if (chain.isEmpty()) chain << wanted.back();
+  return chain;
+}
+
+// Debian's Noto faces first (the look the editor is drawn in), then the CJK faces every Windows
+// 10 and 11 has: a character one face lacks is taken from the next, so every name the game can
+// store is drawn.
+const QStringList& InterfaceFamilies() {
+  static const QStringList chain =
+      InstalledOf({"Noto Sans CJK SC", "Noto Sans CJK TC", "Noto Sans CJK JP", "Microsoft YaHei UI",
+                   "Microsoft YaHei", "Microsoft JhengHei UI", "Microsoft JhengHei", "Yu Gothic UI",
+                   "Meiryo UI", "Meiryo", "MS Gothic", "SimSun", "MingLiU", "SimSun-ExtB",
+                   "Noto Serif CJK SC", "sans-serif"});
+  return chain;
 }
 
 qreal PixelRatio() {
@@ -58,19 +73,26 @@ QPixmap BlankPixmap(QSize size) {
 }
 
 QFont CaptionFont(int pixelSize, bool bold) {
-  static const QString family = FirstInstalled(
-      {"Noto Serif CJK SC", "Noto Serif CJK TC", "Noto Serif CJK JP", "Noto Sans CJK SC", "serif"});
-  QFont font(family);
+  // The face the release brings (a subset of Noto Serif CJK SC Bold, loaded at start-up) or the
+  // installed Noto serif; then the platform's serif CJK faces, then the interface chain.
+  static const QStringList chain = InstalledOf({"Tavlor Caption Serif", "Noto Serif CJK SC", "Noto Serif CJK TC",
+                                                "Noto Serif CJK JP", "SimSun", "MingLiU", "Yu Mincho", "MS Mincho"}) +
+                                   InterfaceFamilies();
+  QFont font;
+  font.setFamilies(chain);
   font.setPixelSize(pixelSize);
   font.setWeight(bold ? QFont::Bold : QFont::Normal);
   font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }
 
+QStringList InterfaceFontFamilies() {
+  return InterfaceFamilies();
+}
+
 QFont FieldFont(int pixelSize) {
-  static const QString family = FirstInstalled(
-      {"Noto Sans CJK SC", "Noto Sans CJK TC", "Noto Sans CJK JP", "Noto Serif CJK SC", "sans-serif"});
-  QFont font(family);
+  QFont font;
+  font.setFamilies(InterfaceFamilies());
   font.setPixelSize(pixelSize);
   return font;
 }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QStringList>
 #include <QPixmap>
 #include <QRectF>
 #include <QString>
@@ -27,9 +28,12 @@ inline const QColor kVermilion{178, 50, 36};
 // A transparent pixmap of `size` logical pixels at the display's pixel ratio, to paint on.
 QPixmap BlankPixmap(QSize size);
 
-// A CJK serif face (Noto Serif CJK SC where installed), sized in pixels.
+// The painted captions' CJK serif face (the one the release brings, or Noto Serif CJK SC where
+// installed), with a fallback chain, sized in pixels.
 QFont CaptionFont(int pixelSize, bool bold = true);
-// The face for typed text in the boxes (the sans CJK face where installed).
+// The installed CJK interface faces, best first: the chain every name and typed text is drawn in.
+QStringList InterfaceFontFamilies();
+// The face for typed text in the boxes.
 QFont FieldFont(int pixelSize);
 
 enum class PlateLook { Normal, Hover, Pressed };

@@ -18,7 +18,7 @@ namespace {
 constexpr int kWatchQuietMilliseconds = 250;
 
 QString EditDataFileText(const ProgramContext& context) {
-  return FromNativePath(EditDataFile(context).string());
+  return TextOfFilePath(EditDataFile(context));
 }
 
 }  // namespace
@@ -89,8 +89,8 @@ void Form2::WatchEditDataFile() {
   if (file.empty()) return;
   // The folder sees the file replaced by a rename (as this program and many others save), after
   // which a watch on the file alone would be gone.
-  const QString path = FromNativePath(file.string());
-  const QString folder = FromNativePath(file.parent_path().string());
+  const QString path = TextOfFilePath(file);
+  const QString folder = TextOfFilePath(file.parent_path());
   if (!folder.isEmpty()) editDataWatcher_->addPath(folder);
   editDataWatcher_->addPath(path);
 }
@@ -99,7 +99,7 @@ void Form2::OnEditDataTouched() {
   const std::filesystem::path file = EditDataFile(context_);
   if (file.empty()) return;
   // A replaced file drops out of the watch: watch the new one.
-  const QString path = FromNativePath(file.string());
+  const QString path = TextOfFilePath(file);
   if (!editDataWatcher_->files().contains(path)) editDataWatcher_->addPath(path);
   if (!context_.EditDataOnDisk.ShouldAnnounce(file)) return;
   CurrentPrompter().Warn(Caption(texts::ChangedOnDiskNotice) + QStringLiteral("\n") +

@@ -17,14 +17,14 @@ bool Form2::OpenEditDataFile(const QString& file) {
   if (chosen.isEmpty()) {
     const std::filesystem::path current = EditDataFile(context_);
     chosen = CurrentPrompter().ChooseFileToOpen(QStringLiteral("打开武将数据文件"),
-                                                FromNativePath(current.parent_path().string()),
+                                                TextOfFilePath(current.parent_path()),
                                                 QStringLiteral("武将数据文件 (*.13S *.13s);;所有文件 (*)"));
     if (chosen.isEmpty()) return false;
   }
   if (!SettleUnsavedChanges()) return false;
 
   const std::filesystem::path previous = context_.OpenedFile;
-  const std::filesystem::path wanted(ToNativePath(QDir::cleanPath(chosen)));
+  const std::filesystem::path wanted = FilePathOfText(QDir::cleanPath(chosen));
   const std::string_view named = TrimBlanks(context_.Paths.CustomizeFile);
   // The file Set.ini names is no other file: opening it goes back to it.
   const bool isNamedFile = !named.empty() && ResolveGameFile(std::string(named)) == wanted;

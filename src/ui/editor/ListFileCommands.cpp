@@ -51,7 +51,7 @@ QString& LastListFolder() {
 }
 
 std::filesystem::path PathOf(const QString& file) {
-  return std::filesystem::path(QFile::encodeName(file).toStdString());
+  return FilePathOfText(file);
 }
 
 QString Filter(std::string_view name, const char* patterns) {

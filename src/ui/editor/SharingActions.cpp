@@ -62,7 +62,7 @@ std::optional<int> PickedSlot(const ProgramContext& context) {
 std::optional<std::string> ReadSharedFile(const QString& file) {
   QFile input(file);
   FileError error;
-  error.Path = std::filesystem::path(QFile::encodeName(file).toStdString());
+  error.Path = FilePathOfText(file);
   if (!input.open(QIODevice::ReadOnly)) {
     error.What = FileError::Kind::CannotOpen;
     error.Reason = input.errorString().toStdString();
@@ -87,8 +87,7 @@ void ExportPickedGeneral(ProgramContext& context) {
   const QString file = CurrentPrompter().ChooseFileToSave(Caption(texts::ExportTitle), start, FileFilter());
   if (file.isEmpty()) return;
   LastSharingFolder() = QFileInfo(file).absolutePath();
-  const FileError error = ReplaceFileSafely(std::filesystem::path(QFile::encodeName(file).toStdString()),
-                                            EncodeSharedGeneral(entry));
+  const FileError error = ReplaceFileSafely(FilePathOfText(file), EncodeSharedGeneral(entry));
   if (error) {
     CurrentPrompter().Error(DescribeFileProblem(Caption(texts::ExportFailed), error, QString()),
                             Caption(texts::ExportTitle));

@@ -153,7 +153,7 @@ bool Form7::ShowPicture(const std::string& reference, HelpPictureBox* box) {
       // The guide is GBK; the file system spells names in its own encoding.
       const std::filesystem::path file =
           HelpPictureFile(context_.ProgramFolder, ToNativePath(FromGbk(picture.FileName)));
-      const QImage image(FromNativePath(file.string()));
+      const QImage image(TextOfFilePath(file));
       if (image.isNull()) {
         box->SetMissingPicture(FromGbk(picture.FileName));
       } else {
