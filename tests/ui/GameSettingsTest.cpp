@@ -131,6 +131,22 @@ class GameSettingsTest : public QObject {
     QVERIFY2(toldWhere, qPrintable(prompter.Messages().last().Text));
     QCOMPARE(program.Context->Settings->File, user);
   }
+
+  void inTraditionalTheMenuItemsAndTheWindowSpeakTraditional() {
+    TestPrompter prompter;
+    tavlor::testing::LanguageGuard language;
+    StartedProgram program{tavlor::testing::RunningProgramOptions().WithShippedFiles(
+        {"GBKN.dat", "JISN.dat", "GB.DAT", "BIG5.DAT"})};
+    program.List->M_BIG->trigger();
+    QCOMPARE(program.List->M_Open->text(), QStringLiteral("打開…"));
+    tavlor::GameSettingsWindow* window = program.Open();
+    QVERIFY(window != nullptr);
+    QCOMPARE(window->Opt_Manual->text(), QStringLiteral("手動指定"));
+    QCOMPARE(window->lb_Check[0]->text(), QStringLiteral("找到頭像文件：2 張頭像"));
+    window->Command_Cancel->click();
+    program.List->M_GB->trigger();
+    QCOMPARE(program.List->M_Open->text(), QStringLiteral("打开…"));
+  }
 };
 
 QTEST_MAIN(GameSettingsTest)

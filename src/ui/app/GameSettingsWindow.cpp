@@ -48,19 +48,19 @@ QString Native(const std::filesystem::path& path) {
 QString CheckText(const PathCheck& check, bool editData) {
   switch (check.What) {
     case PathCheck::Kind::Empty:
-      return QStringLiteral("（未填写）");
+      return InInterfaceScript(QStringLiteral("（未填写）"));
     case PathCheck::Kind::Found:
-      return editData ? QStringLiteral("找到：%1 名武将").arg(check.Count)
-                      : QStringLiteral("找到头像文件：%1 张头像").arg(check.Count);
+      return editData ? InInterfaceScript(QStringLiteral("找到：%1 名武将")).arg(check.Count)
+                      : InInterfaceScript(QStringLiteral("找到头像文件：%1 张头像")).arg(check.Count);
     case PathCheck::Kind::Missing:
-      return editData ? QStringLiteral("找不到这个文件（读取时会新建一个空文件）")
-                      : QStringLiteral("找不到这个文件夹");
+      return editData ? InInterfaceScript(QStringLiteral("找不到这个文件（读取时会新建一个空文件）"))
+                      : InInterfaceScript(QStringLiteral("找不到这个文件夹"));
     case PathCheck::Kind::NotEditData:
-      return QStringLiteral("这不是武将数据文件");
+      return InInterfaceScript(QStringLiteral("这不是武将数据文件"));
     case PathCheck::Kind::NoArchive:
-      return QStringLiteral("文件夹中没有头像文件 %1").arg(Native(check.Detail));
+      return InInterfaceScript(QStringLiteral("文件夹中没有头像文件 %1")).arg(Native(check.Detail));
     case PathCheck::Kind::DamagedArchive:
-      return QStringLiteral("头像文件已损坏");
+      return InInterfaceScript(QStringLiteral("头像文件已损坏"));
   }
   return {};
 }
@@ -70,18 +70,20 @@ QString AutomaticText() {
   const GameInstallSearch search = FindGameInstall();
   QString text;
   if (!search.GamePath.empty()) {
-    const QString where =
-        search.RegistryFrom && *search.RegistryFrom < search.Looked.size()
-            ? QStringLiteral("（Wine 环境 %1）").arg(Native(search.Looked[*search.RegistryFrom].Prefix))
-            : QString();
-    text = QStringLiteral("找到游戏：%1%2").arg(Native(search.GamePath), where);
+    const QString where = search.RegistryFrom && *search.RegistryFrom < search.Looked.size()
+                              ? InInterfaceScript(QStringLiteral("（Wine 环境 %1）"))
+                                    .arg(Native(search.Looked[*search.RegistryFrom].Prefix))
+                              : QString();
+    text = InInterfaceScript(QStringLiteral("找到游戏：%1%2")).arg(Native(search.GamePath), where);
   } else {
-    text = QStringLiteral("没有找到游戏的安装记录（查看了 %1 个 Wine/Proton 环境）。请改用手动设置。")
+    text = InInterfaceScript(
+               QStringLiteral("没有找到游戏的安装记录（查看了 %1 个 Wine/Proton 环境）。请改用手动设置。"))
                .arg(search.Looked.size());
   }
   const std::string editData = search.DocumentsFolder + "/KOEI/Nobunaga13/EDIT/SETDATA/EDATA000.13S";
   const PathCheck check = CheckEditDataFile(editData);
-  text += QStringLiteral("\n武将数据文件：%1\n    %2").arg(Native(editData), CheckText(check, true));
+  text += InInterfaceScript(QStringLiteral("\n武将数据文件：%1\n    %2"))
+              .arg(Native(editData), CheckText(check, true));
   return text;
 }
 
@@ -90,14 +92,14 @@ QString AutomaticText() {
 GameSettingsWindow::GameSettingsWindow(ProgramContext& context, Form1* editor, Form2& list)
     : QDialog(&list), context_(context), editor_(editor), list_(list) {
   setObjectName(QStringLiteral("GameSettingsWindow"));
-  setWindowTitle(QStringLiteral("游戏与文件设置"));
+  setWindowTitle(InInterfaceScript(QStringLiteral("游戏与文件设置")));
   setFont(ProgramFont());
   setStyleSheet(ProgramStyleSheet() + QString::fromLatin1(kWindowStyleSheet));
   setMinimumWidth(620);
 
-  Opt_Auto = new QRadioButton(QStringLiteral("自动查找游戏和武将数据文件"), this);
+  Opt_Auto = new QRadioButton(InInterfaceScript(QStringLiteral("自动查找游戏和武将数据文件")), this);
   Opt_Auto->setObjectName(QStringLiteral("Opt_Auto"));
-  Opt_Manual = new QRadioButton(QStringLiteral("手动指定"), this);
+  Opt_Manual = new QRadioButton(InInterfaceScript(QStringLiteral("手动指定")), this);
   Opt_Manual->setObjectName(QStringLiteral("Opt_Manual"));
   lb_AutoFound = new QLabel(this);
   lb_AutoFound->setObjectName(QStringLiteral("lb_AutoFound"));
@@ -106,12 +108,13 @@ GameSettingsWindow::GameSettingsWindow(ProgramContext& context, Form1* editor, F
   lb_AutoFound->setContentsMargins(22, 0, 0, 6);
 
   auto* paths = new QGridLayout;
-  const QString captions[3] = {QStringLiteral("游戏文件夹"), QStringLiteral("武将数据文件"),
-                               QStringLiteral("新武将头像文件夹")};
+  const QString captions[3] = {InInterfaceScript(QStringLiteral("游戏文件夹")),
+                               InInterfaceScript(QStringLiteral("武将数据文件")),
+                               InInterfaceScript(QStringLiteral("新武将头像文件夹"))};
   for (int i = 0; i < 3; ++i) {
     tx_Path[i] = new QLineEdit(this);
     tx_Path[i]->setObjectName(QStringLiteral("tx_Path_%1").arg(i));
-    Command_Browse[i] = new QPushButton(QStringLiteral("浏览…"), this);
+    Command_Browse[i] = new QPushButton(InInterfaceScript(QStringLiteral("浏览…")), this);
     Command_Browse[i]->setObjectName(QStringLiteral("Command_Browse_%1").arg(i));
     lb_Check[i] = new QLabel(this);
     lb_Check[i]->setObjectName(QStringLiteral("lb_Check_%1").arg(i));
@@ -126,10 +129,10 @@ GameSettingsWindow::GameSettingsWindow(ProgramContext& context, Form1* editor, F
   }
   paths->setContentsMargins(22, 0, 0, 0);
 
-  Command_OK = new QPushButton(QStringLiteral("确定"), this);
+  Command_OK = new QPushButton(InInterfaceScript(QStringLiteral("确定")), this);
   Command_OK->setObjectName(QStringLiteral("Command_OK"));
   Command_OK->setDefault(true);
-  Command_Cancel = new QPushButton(QStringLiteral("取消"), this);
+  Command_Cancel = new QPushButton(InInterfaceScript(QStringLiteral("取消")), this);
   Command_Cancel->setObjectName(QStringLiteral("Command_Cancel"));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -179,10 +182,12 @@ void GameSettingsWindow::UpdateChecks() {
 void GameSettingsWindow::Browse(int index) {
   QString chosen;
   if (index == 1) {
-    chosen = CurrentPrompter().ChooseFileToOpen(QStringLiteral("武将数据文件"), tx_Path[1]->text(),
-                                                QStringLiteral("武将数据文件 (*.13S *.13s);;所有文件 (*)"));
+    chosen = CurrentPrompter().ChooseFileToOpen(
+        InInterfaceScript(QStringLiteral("武将数据文件")), tx_Path[1]->text(),
+        InInterfaceScript(QStringLiteral("武将数据文件 (*.13S *.13s);;所有文件 (*)")));
   } else {
-    chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("选择文件夹"), tx_Path[index]->text());
+    chosen = QFileDialog::getExistingDirectory(this, InInterfaceScript(QStringLiteral("选择文件夹")),
+                                               tx_Path[index]->text());
   }
   if (chosen.isEmpty()) return;
   const std::string value = ToNativePath(QDir::toNativeSeparators(chosen));
@@ -201,14 +206,15 @@ bool GameSettingsWindow::Apply() {
       context_.Settings ? *context_.Settings : LocateSettings(context_.ProgramFolder);
   const SettingsWriteResult written = WriteSettings(before, values);
   if (written.Error) {
-    CurrentPrompter().Error(DescribeFileProblem(QStringLiteral("无法保存设置！"), written.Error,
-                                                QStringLiteral("设置没有改变，请换一个位置或检查权限。")),
-                            windowTitle());
+    CurrentPrompter().Error(
+        DescribeFileProblem(InInterfaceScript(QStringLiteral("无法保存设置！")), written.Error,
+                            InInterfaceScript(QStringLiteral("设置没有改变，请换一个位置或检查权限。"))),
+        windowTitle());
     return false;
   }
   if (written.FellBackToUserSettings) {
     CurrentPrompter().Inform(
-        QStringLiteral("程序文件夹无法写入（%1），设置已保存到你自己的设置文件：\n%2")
+        InInterfaceScript(QStringLiteral("程序文件夹无法写入（%1），设置已保存到你自己的设置文件：\n%2"))
             .arg(FromNativePath(written.BesideProgramError.Reason), Native(written.WrittenTo)),
         windowTitle());
   }

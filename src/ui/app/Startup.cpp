@@ -143,7 +143,8 @@ void OfferGameSettingsWhenNotFound(ProgramContext& context, Form1& form1, Form2&
   const bool gameFound = CheckFaceFolder(context.Paths.GamePath, false).What == PathCheck::Kind::Found;
   const bool editDataFound = CheckEditDataFile(context.Paths.CustomizeFile).What == PathCheck::Kind::Found;
   if (gameFound && editDataFound) return;
-  form2.statusBar()->showMessage(QStringLiteral("没有找到游戏或武将数据文件，请在“游戏与文件设置”中指定。"));
+  form2.statusBar()->showMessage(
+      InInterfaceScript(QStringLiteral("没有找到游戏或武将数据文件，请在“游戏与文件设置”中指定。")));
   ShowGameSettings(context, &form1, form2);
 }
 

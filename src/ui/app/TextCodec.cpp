@@ -179,6 +179,10 @@ QString Caption(std::string_view gbk) {
   return FromInterfaceBytes(SharedLanguageState().ForDisplay(gbk));
 }
 
+QString InInterfaceScript(const QString& simplified) {
+  return Caption(ToGbk(simplified));
+}
+
 QString FromNativePath(const std::string& path) {
   return QString::fromStdString(path);
 }

@@ -43,6 +43,9 @@ EncodedText EncodeInterfaceText(const QString& text, bool big5);
 // A fixed interface text (GBK literal) as shown in the language now in force: converted with
 // GbToBig5 first in Traditional mode.
 QString Caption(std::string_view gbk);
+// A Simplified Chinese text written in the source as it is shown in the language now in force
+// (converted as Caption converts in Traditional mode).
+QString InInterfaceScript(const QString& simplified);
 
 // A path kept as text the way the core keeps it (UTF-8, whatever the platform), shown; and the
 // other way round. Settings values and stored paths use these.

@@ -185,11 +185,12 @@ void Form2::BuildEditMenuItems() {
     editMenuCaptions_.emplace_back(item, caption);
     return item;
   };
-  M_GameSettings = M_system->addAction(QStringLiteral("游戏与文件设置…"));
-  M_GameSettings->setObjectName(QStringLiteral("M_GameSettings"));
+  // Items of this program's own, kept as GBK like the others so Traditional mode converts them.
+  static const std::string gameSettings = ToGbk(QStringLiteral("游戏与文件设置…"));
+  static const std::string open = ToGbk(QStringLiteral("打开…"));
+  M_GameSettings = addItem("M_GameSettings", gameSettings);
   connect(M_GameSettings, &QAction::triggered, this, &Form2::gameSettingsRequested);
-  M_Open = M_system->addAction(QStringLiteral("打开…"));
-  M_Open->setObjectName(QStringLiteral("M_Open"));
+  M_Open = addItem("M_Open", open);
   M_Open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   connect(M_Open, &QAction::triggered, this, [this] { OpenEditDataFile(); });
   M_system->addSeparator();

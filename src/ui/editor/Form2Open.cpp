@@ -16,9 +16,9 @@ bool Form2::OpenEditDataFile(const QString& file) {
   QString chosen = file;
   if (chosen.isEmpty()) {
     const std::filesystem::path current = EditDataFile(context_);
-    chosen = CurrentPrompter().ChooseFileToOpen(QStringLiteral("打开武将数据文件"),
-                                                TextOfFilePath(current.parent_path()),
-                                                QStringLiteral("武将数据文件 (*.13S *.13s);;所有文件 (*)"));
+    chosen = CurrentPrompter().ChooseFileToOpen(
+        InInterfaceScript(QStringLiteral("打开武将数据文件")), TextOfFilePath(current.parent_path()),
+        InInterfaceScript(QStringLiteral("武将数据文件 (*.13S *.13s);;所有文件 (*)")));
     if (chosen.isEmpty()) return false;
   }
   if (!SettleUnsavedChanges()) return false;
