@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include "core/app/SettingsLocation.h"
@@ -130,6 +131,27 @@ class GameSettingsTest : public QObject {
         toldWhere = message.Text.contains(tavlor::FromNativePath(user.string()));
     QVERIFY2(toldWhere, qPrintable(prompter.Messages().last().Text));
     QCOMPARE(program.Context->Settings->File, user);
+  }
+
+  void aFirstStartWithoutTheGameSaysSoOnceAndOpensTheWindow() {
+    for (const bool gameThere : {false, true}) {
+      TestPrompter prompter;
+      StartedProgram program(tavlor::testing::RunningProgramOptions().WithoutStartUp().WithPrepare(
+          [gameThere](const StartupFolder& folder) {
+            if (!gameThere) std::filesystem::remove_all(folder.Game() / "grp");
+          }));
+      program.Context->OfferGameSettings = true;
+      program.RunStartup();
+      auto* window = program.List->findChild<tavlor::GameSettingsWindow*>();
+      QCOMPARE(window != nullptr && window->isVisible(), !gameThere);
+      if (gameThere) continue;
+      // No message about the archives it could not open: the one sentence takes their place.
+      QCOMPARE(prompter.Messages().size(), 0);
+      QCOMPARE(program.List->statusBar()->currentMessage(),
+               QStringLiteral("没有找到游戏或武将数据文件，请在“游戏与文件设置”中指定。"));
+      QVERIFY(window->lb_Check[0]->text().startsWith(QStringLiteral("文件夹中没有头像文件")));
+      QCOMPARE(program.Context->Table.GeneralCount, 3);  // the generals are there to edit all the same
+    }
   }
 
   void inTraditionalTheMenuItemsAndTheWindowSpeakTraditional() {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
+#include <vector>
 
 #include "core/app/GamePathChecks.h"
 #include "core/app/PathSettings.h"
@@ -36,9 +37,19 @@ namespace {
 // The built-in generals that the related-general picker lists, installed beside the program.
 constexpr const char* kBuiltinGeneralsFile = "BuiltinGenerals.tsv";
 
-void ResolveProgramPaths(ProgramContext& context) {
-  const MessageReporter report = [](std::string_view gbkMessage, const std::string& path) {
-    CurrentPrompter().Warn(FromGbk(gbkMessage) + FromNativePath(path), ProgramTitle());
+// Whether the game's faces and the edit-data file are where the settings say.
+bool GameAndEditDataFound(const ProgramContext& context) {
+  return CheckFaceFolder(context.Paths.GamePath, false).What == PathCheck::Kind::Found &&
+         CheckEditDataFile(context.Paths.CustomizeFile).What == PathCheck::Kind::Found;
+}
+
+// Resolves the paths; true when the player is to be helped to the game instead (offered, and the
+// game or the edit-data file is not found). The search's own messages are then not shown: the
+// one sentence and the settings window take their place.
+bool ResolveProgramPaths(ProgramContext& context) {
+  std::vector<QString> messages;
+  const MessageReporter report = [&messages](std::string_view gbkMessage, const std::string& path) {
+    messages.push_back(FromGbk(gbkMessage) + FromNativePath(path));
   };
   if (!context.Settings) {
     context.Settings =
@@ -46,6 +57,11 @@ void ResolveProgramPaths(ProgramContext& context) {
   }
   context.Paths = ResolvePathsFrom(*context.Settings, report);
   SharedPathSettings() = context.Paths;
+  const bool helpToTheGame = context.OfferGameSettings && !GameAndEditDataFound(context);
+  if (!helpToTheGame) {
+    for (const QString& message : messages) CurrentPrompter().Warn(message, ProgramTitle());
+  }
+  return helpToTheGame;
 }
 
 QRect ScreenArea(const QWidget& window) {
@@ -139,10 +155,7 @@ void ReportDamagedTables(const ProgramContext& context) {
 }
 
 // A first start without the game: one sentence, and the window where the player points at it.
-void OfferGameSettingsWhenNotFound(ProgramContext& context, Form1& form1, Form2& form2) {
-  const bool gameFound = CheckFaceFolder(context.Paths.GamePath, false).What == PathCheck::Kind::Found;
-  const bool editDataFound = CheckEditDataFile(context.Paths.CustomizeFile).What == PathCheck::Kind::Found;
-  if (gameFound && editDataFound) return;
+void OfferGameSettings(ProgramContext& context, Form1& form1, Form2& form2) {
   form2.statusBar()->showMessage(
       InInterfaceScript(QStringLiteral("没有找到游戏或武将数据文件，请在“游戏与文件设置”中指定。")));
   ShowGameSettings(context, &form1, form2);
@@ -151,13 +164,14 @@ void OfferGameSettingsWhenNotFound(ProgramContext& context, Form1& form1, Form2&
 }  // namespace
 
 void RunStartup(ProgramContext& context, Form1& form1, Form2& form2, QWidget* splash) {
-  ResolveProgramPaths(context);
+  const bool helpToTheGame = ResolveProgramPaths(context);
   LoadAllTextTables(context.ProgramFolder);
   ReportDamagedTables(context);
   StyleProgramWindow(form1);
   StyleProgramWindow(form2);
   PlaceWindows(form1, form2);
-  DrawFirstPortraits(context, form1);
+  // Without the game there are no faces to draw, and no message about their missing archives.
+  if (!helpToTheGame) DrawFirstPortraits(context, form1);
   ShowFirstOptionImages(form1);
   for (QComboBox* aptitude : form1.Com_SS) SelectFirstEntry(aptitude);
   LoadBlankSlot(context.ProgramFolder / "Bk.N13", context.Table);
@@ -175,7 +189,7 @@ void RunStartup(ProgramContext& context, Form1& form1, Form2& form2, QWidget* sp
   ConnectPortraitBrowser(context, form1);
   ConnectPickers(context, form1);
   if (splash != nullptr) splash->hide();
-  if (context.OfferGameSettings) OfferGameSettingsWhenNotFound(context, form1, form2);
+  if (helpToTheGame) OfferGameSettings(context, form1, form2);
 }
 
 }  // namespace tavlor
