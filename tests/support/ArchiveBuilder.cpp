@@ -110,6 +110,23 @@ void ArchiveBuilder::WriteTo(const std::filesystem::path& file) const {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+ArchiveBuilder SparseArchive(int entries, int width, int height, const std::map<int, int>& own,
+                             int otherSeed) {
+  ArchiveBuilder builder;
+  int shared = -1;
+  for (int face = 0; face < entries; ++face) {
+    const auto seed = own.find(face);
+    if (seed != own.end()) {
+      builder.AddFace(width, height, seed->second);
+    } else if (shared < 0) {
+      shared = builder.AddFace(width, height, otherSeed);
+    } else {
+      builder.AddSharedFace(shared);
+    }
+  }
+  return builder;
+}
+
 void PatchLong(std::string& bytes, std::size_t offset, int32_t value) {
   for (int b = 0; b < 4; ++b)
     bytes.at(offset + static_cast<std::size_t>(b)) =

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,12 @@ class ArchiveBuilder {
   std::vector<int> recordHeights_;
   std::vector<int> recordSeeds_;
 };
+
+// An archive of `entries` faces of width x height: the faces listed in `own` (face index -> seed)
+// have an image of their own, every other face shares one image of seed `otherSeed`. Game-sized
+// archives stay small this way.
+ArchiveBuilder SparseArchive(int entries, int width, int height, const std::map<int, int>& own,
+                             int otherSeed);
 
 // Overwrites a little-endian 32-bit (or 16-bit) value inside archive bytes.
 void PatchLong(std::string& bytes, std::size_t offset, int32_t value);

@@ -6,29 +6,26 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTest>
 
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/data/EditData.h"
 #include "core/lang/InterfaceTexts.h"
+#include "support/FaceSeed.h"
+#include "support/SampleGameFiles.h"
 #include "support/ShippedFiles.h"
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
 #include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
-#include "ui/app/ProgramContext.h"
-#include "ui/app/Startup.h"
 #include "ui/app/TextCodec.h"
 #include "ui/editor/Form1.h"
-#include "ui/editor/Form2.h"
-#include "ui/portraits/FaceDrawing.h"
 
 using tavlor::Form1;
-using tavlor::Form2;
 using tavlor::GeneralEntry;
 using tavlor::GeneralTable;
-using tavlor::ProgramContext;
+using tavlor::testing::FaceSeed;
+using tavlor::testing::SampleFaceSeeds;
 using tavlor::testing::SjisOf;
 using tavlor::testing::StartupFolder;
 using tavlor::testing::TestPrompter;
@@ -36,12 +33,11 @@ using tavlor::testing::TestPrompter;
 namespace {
 
 // Seeds of the faces the test archives hold (the red channel of every pixel of a face).
-constexpr int kGameFace0 = 9;
-constexpr int kGameFace1 = 10;
-constexpr int kGameFace1193 = 11;  // face number 4001
-constexpr int kGameFace1700 = 12;  // face number 8423
-constexpr int kEditFace0 = 20;
-constexpr int kEditFace50 = 21;  // face number 1750
+constexpr int kGameFace0 = SampleFaceSeeds::kGame0;
+constexpr int kGameFace1 = SampleFaceSeeds::kGame1;
+constexpr int kGameFace1193 = SampleFaceSeeds::kGame1193;  // face number 4001
+constexpr int kGameFace1700 = SampleFaceSeeds::kGame1700;  // face number 8423
+constexpr int kEditFace50 = SampleFaceSeeds::kEdit50;      // face number 1750
 
 // Built-in generals with a face of their own in the list; every other one has face number 0.
 constexpr int kAffinityGeneral = 339;    // face number 1: game face 1
@@ -145,43 +141,6 @@ std::unique_ptr<GeneralTable> DemoLikeTable() {
   return table;
 }
 
-// Large archives: game faces 0, 1, 1193 and 1700 and edit faces 0 and 50 have faces of their
-// own, every other entry shares face 0's image.
-void WriteLargeArchives(const std::filesystem::path& grp) {
-  constexpr int kSide = 24;
-  tavlor::testing::ArchiveBuilder game;
-  game.AddFace(kSide, kSide, kGameFace0);
-  game.AddFace(kSide, kSide, kGameFace1);
-  while (game.AddSharedFace(0) < 1192) {
-  }
-  game.AddFace(kSide, kSide, kGameFace1193);
-  while (game.AddSharedFace(0) < 1699) {
-  }
-  game.AddFace(kSide, kSide, kGameFace1700);
-  game.WriteTo(grp / "KAO_l.N13");
-
-  tavlor::testing::ArchiveBuilder edit;
-  edit.AddFace(kSide, kSide, kEditFace0);
-  while (edit.AddSharedFace(0) < 49) {
-  }
-  edit.AddFace(kSide, kSide, kEditFace50);
-  edit.WriteTo(grp / "EDIT_KAO_l.N13");
-}
-
-// The related-general picker's built-in generals: "B<n>" with face number 0, except the few the
-// tests link to.
-void WriteBuiltinList(const std::filesystem::path& file) {
-  std::string text;
-  for (int general = 0; general < 2306; ++general) {
-    int face = 0;
-    if (general == kAffinityGeneral) face = 1;
-    if (general == kLateGameFaceGeneral) face = 8423;
-    if (general == kNoFaceGeneral) face = 4000;
-    text += "B" + std::to_string(general) + "\t" + std::to_string(face) + "\t1\t2\t3\t4\n";
-  }
-  tavlor::testing::WriteFileBytes(file, text);
-}
-
 // The windows of one run on a program folder holding the demo-like generals, with large archives
 // and the related-general picker's built-in list.
 struct EditingProgram : tavlor::testing::RunningProgram {
@@ -191,8 +150,12 @@ struct EditingProgram : tavlor::testing::RunningProgram {
       : RunningProgram(
             tavlor::testing::RunningProgramOptions().WithGeneralCount(1).WithTable(original).WithPrepare(
                 [](const StartupFolder& folder) {
-                  WriteLargeArchives(folder.Game() / "grp");
-                  WriteBuiltinList(folder.Program() / "BuiltinGenerals.tsv");
+                  tavlor::testing::WriteLargeSampleArchives(folder.Game() / "grp");
+                  // The related-general picker's built-in generals: face number 0 but for the
+                  // few the tests link to.
+                  tavlor::testing::WriteBuiltinGeneralList(
+                      folder.Program() / "BuiltinGenerals.tsv",
+                      {{kAffinityGeneral, 1}, {kLateGameFaceGeneral, 8423}, {kNoFaceGeneral, 4000}});
                 })),
         Original(std::move(original)) {}
 
@@ -202,12 +165,6 @@ struct EditingProgram : tavlor::testing::RunningProgram {
 
 QString Text(const QLineEdit* box) {
   return box->text();
-}
-
-// The seed of the face a portrait box shows, or -1 when it is empty.
-int FaceSeed(const tavlor::PortraitBox* box) {
-  if (box->IsEmpty()) return -1;
-  return box->Face().pixelColor(3, 3).red();
 }
 
 bool AskedOnce(const TestPrompter& prompter, const QString& question) {
@@ -514,18 +471,14 @@ class EditingFlowTest : public QObject {
     std::filesystem::copy_file(demo / "EDATA000.13S", folder / "EDATA000.13S");
     folder.WriteSetIni(demo, folder / "EDATA000.13S");
     TestPrompter prompter;
-    ProgramContext context;
-    context.ProgramFolder = folder.Path();
-    Form1 editor(context);
-    Form2 list(context);
-    tavlor::RunStartup(context, editor, list);
+    tavlor::testing::RunningProgram program(
+        tavlor::testing::RunningProgramOptions().WithProgramFolder(folder.Path()));
     QVERIFY2(prompter.Messages().isEmpty(), qPrintable(prompter.Texts().join(" | ")));
-    QVERIFY(context.Table.GeneralCount > 0);
-    QTableWidgetItem* cell = list.MFLX->item(0, 2);
-    QVERIFY(cell != nullptr);
-    QTest::mouseClick(list.MFLX->viewport(), Qt::LeftButton, {}, list.MFLX->visualItemRect(cell).center());
+    QVERIFY(program.Context->Table.GeneralCount > 0);
+    QVERIFY(program.PickRow(1));
 
-    QCOMPARE(Text(editor.tx_Name1[0]) + Text(editor.tx_Name1[1]), cell->text());
+    Form1& editor = *program.Editor;
+    QCOMPARE(Text(editor.tx_Name1[0]) + Text(editor.tx_Name1[1]), program.List->MFLX->item(0, 2)->text());
     QVERIFY(!editor.CG_PIC->IsEmpty());
     for (int row = 0; row < 4; ++row) {
       if (!editor.LB_XXWJ[row]->text().isEmpty()) QVERIFY(!editor.PIC_SWJ[row]->IsEmpty());

@@ -11,117 +11,73 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <array>
+#include <cstdlib>
 
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/data/EditData.h"
 #include "core/lang/InterfaceTexts.h"
 #include "core/lang/LanguageState.h"
 #include "core/text/TextTables.h"
+#include "support/FaceSeed.h"
+#include "support/SampleGameFiles.h"
 #include "support/ShippedFiles.h"
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
+#include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
-#include "ui/app/ProgramContext.h"
-#include "ui/app/Startup.h"
 #include "ui/app/TextCodec.h"
-#include "ui/chrome/Artwork.h"
 #include "ui/editor/Form1.h"
 #include "ui/editor/Form2.h"
 #include "ui/pickers/Form3.h"
-#include "ui/pickers/Form3Layout.h"
 #include "ui/pickers/Form4.h"
 #include "ui/pickers/Form6.h"
 #include "ui/pickers/PickerActions.h"
-#include "ui/portraits/FaceDrawing.h"
 
 using tavlor::Form1;
-using tavlor::Form2;
 using tavlor::Form3;
 using tavlor::Form4;
 using tavlor::Form6;
-using tavlor::GeneralTable;
 using tavlor::PickerActions;
-using tavlor::ProgramContext;
+using tavlor::testing::FaceSeed;
+using tavlor::testing::SampleFaceSeeds;
 using tavlor::testing::StartupFolder;
 using tavlor::testing::TestPrompter;
 
 namespace {
 
 // Seeds of the faces the test archives hold (the red channel of every pixel).
-constexpr int kGameFace0 = 9;
-constexpr int kGameFace1700 = 12;
-constexpr int kEditFace50 = 21;
+constexpr int kGameFace0 = SampleFaceSeeds::kGame0;
+constexpr int kGameFace1700 = SampleFaceSeeds::kGame1700;
+constexpr int kEditFace50 = SampleFaceSeeds::kEdit50;
 
 // Built-in generals with a face of their own: "B<n>" has face number 0 otherwise.
 constexpr int kEditFaceGeneral = 9;  // face number 1750: edit face 50
 constexpr int kLateFaceGeneral = 5;  // face number 8423: game face 1700
 constexpr int kNoFaceGeneral = 7;    // face number 4000: no face
 
-void WriteArchives(const std::filesystem::path& grp) {
-  tavlor::testing::ArchiveBuilder game;
-  game.AddFace(24, 24, kGameFace0);
-  while (game.AddSharedFace(0) < 1699) {
-  }
-  game.AddFace(24, 24, kGameFace1700);
-  game.WriteTo(grp / "KAO_l.N13");
-  tavlor::testing::ArchiveBuilder edit;
-  edit.AddFace(24, 24, 20);
-  while (edit.AddSharedFace(0) < 49) {
-  }
-  edit.AddFace(24, 24, kEditFace50);
-  edit.WriteTo(grp / "EDIT_KAO_l.N13");
-}
-
-void WriteBuiltinList(const std::filesystem::path& file) {
-  std::string text;
-  for (int general = 0; general < 2306; ++general) {
-    int face = 0;
-    if (general == kEditFaceGeneral) face = 1750;
-    if (general == kLateFaceGeneral) face = 8423;
-    if (general == kNoFaceGeneral) face = 4000;
-    text += "B" + std::to_string(general) + "\t" + std::to_string(face) + "\t" +
-            std::to_string(general % 120) + "\t21\t33\t150\n";
-  }
-  tavlor::testing::WriteFileBytes(file, text);
-}
-
-int FaceSeed(const tavlor::PortraitBox* box) {
-  return box->IsEmpty() ? -1 : box->Face().pixelColor(3, 3).red();
-}
-
 void FlushDeletes() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // One run of the program on a folder with four registered generals (织田信长, 伊达政宗, 太郎之助,
-// 伊达政宗), all based in 室町御所.
-struct PickerProgram {
-  StartupFolder Folder{4};
-  std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
-  std::unique_ptr<Form1> Editor;
-  std::unique_ptr<Form2> List;
-  PickerActions* Pickers = nullptr;
+// 伊达政宗), all based in 室町御所, with large archives and the built-in list (general n's
+// abilities n % 120, 21, 33 and 150).
+struct PickerProgram : tavlor::testing::RunningProgram {
+  PickerActions* Pickers = Editor->findChild<PickerActions*>();
 
-  PickerProgram() {
-    WriteArchives(Folder.Game() / "grp");
-    WriteBuiltinList(Folder.Program() / "BuiltinGenerals.tsv");
-    Context->ProgramFolder = Folder.Program();
-    Editor = std::make_unique<Form1>(*Context);
-    List = std::make_unique<Form2>(*Context);
-    tavlor::RunStartup(*Context, *Editor, *List);
-    Pickers = Editor->findChild<PickerActions*>();
-  }
+  PickerProgram()
+      : RunningProgram(tavlor::testing::RunningProgramOptions().WithGeneralCount(4).WithPrepare(
+            [](const StartupFolder& folder) {
+              tavlor::testing::WriteLargeSampleArchives(folder.Game() / "grp");
+              tavlor::testing::WriteBuiltinGeneralList(
+                  folder.Program() / "BuiltinGenerals.tsv",
+                  {{kEditFaceGeneral, 1750}, {kLateFaceGeneral, 8423}, {kNoFaceGeneral, 4000}},
+                  [](int general) {
+                    return std::array<int, 4>{general % 120, 21, 33, 150};
+                  });
+            })) {}
 
-  // False when the grid has no such row: the caller's QVERIFY sees it (a QVERIFY in here would
-  // only return from the helper).
-  [[nodiscard]] bool PickRow(int row) const {
-    QTableWidget* grid = List->MFLX;
-    QTableWidgetItem* cell = grid->item(row - 1, 2);
-    if (cell == nullptr) return false;
-    grid->scrollToItem(cell);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(cell).center());
-    return true;
-  }
   // Pic_Chang_LL(index) released with the left button.
   void PressChangeButton(int index) const { tavlor::testing::Click(Editor->Pic_Chang_LL[index]); }
 
@@ -136,12 +92,6 @@ struct PickerProgram {
   Form6* OpenLinks(int linkButton) const {
     PressChangeButton(linkButton);
     return Pickers->RelatedGeneralPicker();
-  }
-
-  std::unique_ptr<GeneralTable> ReadBack() const {
-    auto table = std::make_unique<GeneralTable>();
-    if (tavlor::LoadEditData(Folder.EditDataFile(), *table).Error) return nullptr;
-    return table;
   }
 };
 
@@ -166,6 +116,25 @@ QStringList AbilityLabels(const Form1& editor) {
   QStringList texts;
   for (const QLabel* label : editor.lb4W) texts << label->text();
   return texts;
+}
+
+// Whether `a` and `b` have the same pixels inside `area`.
+bool SameIn(const QImage& a, const QImage& b, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (a.pixel(x, y) != b.pixel(x, y)) return false;
+    }
+  }
+  return true;
+}
+
+// The pixels inside `area` as bright as the gold caption ink (the lacquer is far darker).
+int InkIn(const QImage& image, const QRect& area) {
+  int ink = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) ink += image.pixelColor(x, y).lightness() > 120 ? 1 : 0;
+  }
+  return ink;
 }
 
 }  // namespace
@@ -445,28 +414,49 @@ class PickersTest : public QObject {
     QCOMPARE(model->index(2307, 0).data().toString(), QStringLiteral("织田信长"));
   }
 
+  // The buttons' pictures as their make-up gives them: 84 x 40, see-through at the rounded
+  // corners, dark lacquer between the rim and the caption, the gold caption in the middle. 确定 and
+  // 確定 differ in their first character only and 取消 reads the same in both languages, so a
+  // picker made in Traditional changes the left half of the confirm caption and nothing else.
   void abilityButtonsAreCaptionedInTheLanguageInForce() {
     PickerProgram program;
     tavlor::LoadAllTextTables(tavlor::testing::ShippedFolder());
-    const auto captionOf = [&](const QString& caption) {
-      return tavlor::art::ButtonPlate(tavlor::form3_layout::kButton, caption, tavlor::art::PlateLook::Normal)
-          .toImage();
-    };
-    QPointer<Form3> picker = program.OpenAbilities();
-    const QImage simplifiedConfirm = picker->Pic_YN[0]->Picture().toImage();
-    QCOMPARE(simplifiedConfirm, captionOf(QStringLiteral("确定")));
-    picker->close();
-    FlushDeletes();
     // A picker is made for every use, in the language then in force.
+    const auto buttonsNow = [&] {
+      QPointer<Form3> picker = program.OpenAbilities();
+      const QList<QImage> buttons{picker->Pic_YN[0]->Picture().toImage(),
+                                  picker->Pic_YN[1]->Picture().toImage()};
+      picker->close();
+      FlushDeletes();
+      return buttons;
+    };
+    const QList<QImage> simplified = buttonsNow();
     tavlor::SharedLanguageState().SetSimplified(false);
-    picker = program.OpenAbilities();
-    const QImage confirm = picker->Pic_YN[0]->Picture().toImage();
-    picker->close();
-    FlushDeletes();
+    const QList<QImage> traditional = buttonsNow();
     tavlor::SharedLanguageState().SetSimplified(true);
-    // Seen from the picker alone, whatever the painter does: the two languages' buttons differ.
-    QVERIFY(confirm != simplifiedConfirm);
-    QCOMPARE(confirm, captionOf(QStringLiteral("確定")));
+
+    const QRect leftLacquer(4, 6, 12, 28);    // inside the inner hairline (x 3), left of the caption
+    const QRect rightLacquer(68, 6, 12, 28);  // right of the caption, left of the hairline (x 80)
+    const QRect caption(20, 6, 44, 28);       // two 22-pixel characters, centred
+    for (const QImage& button : simplified + traditional) {
+      QCOMPARE(button.size(), QSize(84, 40));
+      QCOMPARE(button.pixelColor(0, 0).alpha(), 0);
+      QCOMPARE(button.pixelColor(83, 39).alpha(), 0);
+      // Lower half, away from the sheen: the fill's lower gradient, (46, 25, 17) at the middle to
+      // (28, 15, 10) at the bottom, is 54 % of the way at y 30.
+      const QColor lacquer = button.pixelColor(6, 30);
+      QVERIFY2(std::abs(lacquer.red() - 36) <= 3 && std::abs(lacquer.green() - 20) <= 3 &&
+                   std::abs(lacquer.blue() - 13) <= 3 && lacquer.alpha() == 255,
+               qPrintable(lacquer.name(QColor::HexArgb)));
+      QCOMPARE(InkIn(button, leftLacquer), 0);
+      QCOMPARE(InkIn(button, rightLacquer), 0);
+      QVERIFY(InkIn(button, caption) > 40);
+    }
+    // 确 -> 確: the first character's half changes; 定 and the plate around it stay.
+    QVERIFY(!SameIn(traditional[0], simplified[0], QRect(20, 6, 22, 28)));
+    QVERIFY(SameIn(traditional[0], simplified[0], QRect(45, 0, 39, 40)));
+    QVERIFY(SameIn(traditional[0], simplified[0], QRect(0, 0, 18, 40)));
+    QCOMPARE(traditional[1], simplified[1]);  // 取消 either way
   }
 
   void pickersToTheSavedFile() {

@@ -9,23 +9,22 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <map>
 #include <set>
 
-#include "core/data/EditData.h"
 #include "core/lang/LanguageState.h"
 #include "core/text/TextTables.h"
 #include "support/ArchiveBuilder.h"
 #include "support/ArchivePaths.h"
+#include "support/FaceSeed.h"
 #include "support/ShippedFiles.h"
 #include "support/TempFolder.h"
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
-#include "ui/StartupTestFolder.h"
+#include "ui/RunningProgram.h"
 #include "ui/app/ProgramContext.h"
-#include "ui/app/Startup.h"
 #include "ui/editor/EditorActions.h"
 #include "ui/editor/Form1.h"
-#include "ui/editor/Form2.h"
 #include "ui/portraits/FaceDrawing.h"
 #include "ui/portraits/Form_3CGBR.h"
 #include "ui/portraits/Form_CGBR.h"
@@ -36,7 +35,6 @@ namespace fs = std::filesystem;
 using tavlor::FaceChoice;
 using tavlor::Form_CGBR;
 using tavlor::PortraitBox;
-using tavlor::testing::ArchiveBuilder;
 using tavlor::testing::TestPrompter;
 
 Q_DECLARE_METATYPE(tavlor::FaceChoice)
@@ -74,21 +72,12 @@ std::set<int> DistinctGameFaces() {
 
 void WriteFaceSet(const fs::path& grp, const std::array<const char*, 3>& names, int entries,
                   const std::set<int>& distinct, int (*seed)(int)) {
+  std::map<int, int> seeds;
+  for (int face : distinct) seeds[face] = seed(face);
   const QSize sizes[] = {kLarge, kMedium, kSmall};
-  for (int s = 0; s < 3; ++s) {
-    ArchiveBuilder builder;
-    int shared = -1;
-    for (int face = 0; face < entries; ++face) {
-      if (distinct.count(face) != 0) {
-        builder.AddFace(sizes[s].width(), sizes[s].height(), seed(face));
-      } else if (shared < 0) {
-        shared = builder.AddFace(sizes[s].width(), sizes[s].height(), 0);
-      } else {
-        builder.AddSharedFace(shared);
-      }
-    }
-    builder.WriteTo(grp / names[s]);
-  }
+  for (int s = 0; s < 3; ++s)
+    tavlor::testing::SparseArchive(entries, sizes[s].width(), sizes[s].height(), seeds, 0)
+        .WriteTo(grp / names[s]);
 }
 
 // The six archives in `grp`, as many entries as the game's.
@@ -100,7 +89,7 @@ void WriteAllArchives(const fs::path& grp) {
 
 // The seed of the face a box shows, or -1 when it is empty.
 int Seed(const PortraitBox* box) {
-  return box->IsEmpty() ? -1 : box->Face().pixelColor(1, 1).red();
+  return tavlor::testing::FaceSeed(box);
 }
 
 QPoint BoxCentre(const Form_CGBR& browser, int box) {
@@ -496,43 +485,42 @@ class PortraitBrowserTest : public QObject {
   // back holds the face number of the chosen face.
   void aChosenFaceIsSavedWithTheGeneral() {
     TestPrompter prompter;
-    tavlor::testing::StartupFolder folder(2);
-    WriteAllArchives(folder.Game() / "grp");
-    tavlor::ProgramContext context;
-    context.ProgramFolder = folder.Program();
-    tavlor::Form1 editor(context);
-    tavlor::Form2 list(context);
-    tavlor::RunStartup(context, editor, list);
+    tavlor::testing::RunningProgram program(
+        tavlor::testing::RunningProgramOptions().WithGeneralCount(2).WithPrepare(
+            [](const tavlor::testing::StartupFolder& folder) { WriteAllArchives(folder.Game() / "grp"); }));
+    tavlor::ProgramContext& context = *program.Context;
+    tavlor::Form1& editor = *program.Editor;
     QVERIFY2(prompter.Messages().isEmpty(), qPrintable(prompter.Texts().join(" | ")));
     tavlor::ShowPickedGeneral(context, editor, 2);
 
+    // False when the browser does not open or does not close at the choice.
     const auto chooseAndSave = [&](int category, int page, int box) {
       tavlor::testing::Press(editor.Pic_CG, Qt::LeftButton);
       auto* browser = editor.findChild<Form_CGBR*>();
-      QVERIFY(browser != nullptr);
+      if (browser == nullptr) return false;
       browser->Com_CG->setCurrentIndex(category);
       if (page > 0) QTest::mouseClick(browser->Cmd_CGPG[page], Qt::LeftButton);
       PressBox(*browser, box);
       DeleteClosedWindows();
-      QVERIFY(editor.findChild<Form_CGBR*>() == nullptr);
+      if (editor.findChild<Form_CGBR*>() != nullptr) return false;
       prompter.AnswerNext(true);
       tavlor::testing::Click(editor.Pic_YN[0]);
       prompter.AnswerNext(true);
-      list.Command1->click();
+      program.List->Command1->click();
+      return true;
     };
     const auto storedFace = [&]() {
-      tavlor::GeneralTable table;
-      const tavlor::LoadReport report = tavlor::LoadEditData(folder.EditDataFile(), table);
-      return report.Error ? -1 : table.Slots[1].Record.FaceNo;
+      const auto table = program.ReadBack();
+      return table == nullptr ? -1 : table->Slots[1].Record.FaceNo;
     };
 
-    chooseAndSave(5, 0, 5);
+    QVERIFY(chooseAndSave(5, 0, 5));
     QCOMPARE(context.State.CurFace, 1197);
     QCOMPARE(storedFace(), 4005);
-    chooseAndSave(11, 0, 10);
+    QVERIFY(chooseAndSave(11, 0, 10));
     QCOMPARE(context.State.CurFace, 1950);
     QCOMPARE(storedFace(), 1950);
-    chooseAndSave(9, 4, 18);  // the game's last registered face
+    QVERIFY(chooseAndSave(9, 4, 18));  // the game's last registered face
     QCOMPARE(storedFace(), 8178);
     // A re-shown general shows the stored face again.
     tavlor::ShowPickedGeneral(context, editor, 2);

@@ -5,11 +5,13 @@
 //   RunningProgram program;                                // three sample generals
 //   RunningProgram program(RunningProgramOptions().WithTable(MyTable()));
 //   RunningProgram program(RunningProgramOptions().WithPrepare([](const StartupFolder& f) { ... }));
+//   RunningProgram program(RunningProgramOptions().WithProgramFolder(folder));  // a folder of the caller's
 //   QVERIFY(program.PickRow(2));                           // a real click on grid row 2
 #pragma once
 
 #include <QTableWidget>
 #include <QTest>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <string>
@@ -72,6 +74,12 @@ struct RunningProgramOptions {
   // life, and the context's settings are located as start-up locates them (for tests of where the
   // settings are written).
   bool IsolatedHome = false;
+  // Not empty: the program starts on this folder of the caller's (a shipped or game-sized one, or
+  // an empty one) and makes no StartupFolder; Table, GeneralCount, ShippedFiles and Prepare are
+  // then not used, and neither are Folder(), SavedBytes() and ReadBack().
+  std::filesystem::path ProgramFolder;
+  // True: a shown splash window (Splash()) is handed to start-up, which hides it at the end.
+  bool ShowSplash = false;
 
   // Chained setters, so a test names only what it changes (designated initialisers would warn
   // about the fields it leaves out).
@@ -99,6 +107,14 @@ struct RunningProgramOptions {
     IsolatedHome = true;
     return *this;
   }
+  RunningProgramOptions& WithProgramFolder(std::filesystem::path folder) {
+    ProgramFolder = std::move(folder);
+    return *this;
+  }
+  RunningProgramOptions& WithSplash() {
+    ShowSplash = true;
+    return *this;
+  }
   RunningProgramOptions& WithoutStartUp() {
     StartUp = false;
     return *this;
@@ -107,61 +123,74 @@ struct RunningProgramOptions {
 
 class RunningProgram {
  public:
-  explicit RunningProgram(RunningProgramOptions options = {}) : folder_(options.GeneralCount) {
-    if (options.Table) folder_.WriteTable(*options.Table);
-    for (const std::string& name : options.ShippedFiles) {
-      std::filesystem::copy_file(ShippedFile(name), folder_.Program() / name,
-                                 std::filesystem::copy_options::overwrite_existing);
+  explicit RunningProgram(RunningProgramOptions options = {}) {
+    if (options.ProgramFolder.empty()) {
+      folder_ = std::make_unique<StartupFolder>(options.GeneralCount);
+      if (options.Table) folder_->WriteTable(*options.Table);
+      for (const std::string& name : options.ShippedFiles) {
+        std::filesystem::copy_file(ShippedFile(name), folder_->Program() / name,
+                                   std::filesystem::copy_options::overwrite_existing);
+      }
+      if (options.Prepare) options.Prepare(*folder_);
+      Context->ProgramFolder = folder_->Program();
+    } else {
+      Context->ProgramFolder = options.ProgramFolder;
     }
-    if (options.Prepare) options.Prepare(folder_);
     if (options.OwnPrompter) prompter_ = std::make_unique<TestPrompter>();
-    Context->ProgramFolder = folder_.Program();
     if (options.IsolatedHome) {
       home_ = std::make_unique<TempFolder>();
       environment_ = std::make_unique<ScopedEnvironment>();
       environment_->Set("HOME", home_->Path().string());
       environment_->Set("XDG_CONFIG_HOME", (*home_ / "config").string());
       environment_->Set("WINEPREFIX", (*home_ / "prefix").string());
-      Context->Settings = LocateSettings(folder_.Program());
+      Context->Settings = LocateSettings(Context->ProgramFolder);
     }
     Editor = std::make_unique<Form1>(*Context);
     List = std::make_unique<Form2>(*Context);
-    Loaded = ReadFileBytes(folder_.EditDataFile());
+    if (folder_) Loaded = ReadFileBytes(folder_->EditDataFile());
+    if (options.ShowSplash) {
+      splash_ = std::make_unique<QWidget>();
+      splash_->show();
+    }
     if (options.StartUp) RunStartup();
   }
 
-  void RunStartup() const { tavlor::RunStartup(*Context, *Editor, *List); }
+  void RunStartup() const { tavlor::RunStartup(*Context, *Editor, *List, splash_.get()); }
 
-  const StartupFolder& Folder() const { return folder_; }
+  const StartupFolder& Folder() const { return *folder_; }
+  // The splash window; only with ShowSplash.
+  const QWidget& Splash() const { return *splash_; }
   // The temporary home folder; only with IsolatedHome.
   const std::filesystem::path& Home() const { return home_->Path(); }
   // The program's own prompter; only with OwnPrompter.
   TestPrompter& Prompter() const { return *prompter_; }
   // The edit-data file as it is on disk now.
-  std::string SavedBytes() const { return ReadFileBytes(folder_.EditDataFile()); }
+  std::string SavedBytes() const { return ReadFileBytes(folder_->EditDataFile()); }
   // The edit-data file read back as a table, or null when it does not load.
   std::unique_ptr<GeneralTable> ReadBack() const {
     auto table = std::make_unique<GeneralTable>();
-    if (LoadEditData(folder_.EditDataFile(), *table).Error) return nullptr;
+    if (LoadEditData(folder_->EditDataFile(), *table).Error) return nullptr;
     return table;
   }
 
   // Picks grid row `row` (from 1) as the list's signal does.
   void Pick(int row) const { emit List->generalPicked(row); }
-  // A real mouse click on the name cell of grid row `row` (from 1). False when the grid has no such
-  // row: the caller's QVERIFY sees it (a QVERIFY in here would only return from the helper).
-  [[nodiscard]] bool PickRow(int row) const {
+  // A real mouse click on the name cell of grid row `row` (from 1), with Ctrl or Shift held to add
+  // to the selection. False when the grid has no such row: the caller's QVERIFY sees it (a QVERIFY
+  // in here would only return from the helper).
+  [[nodiscard]] bool PickRow(int row, Qt::KeyboardModifiers keys = {}) const {
     QTableWidget* grid = List->MFLX;
     QTableWidgetItem* cell = grid->item(row - 1, 2);
     if (cell == nullptr) return false;
     grid->scrollToItem(cell);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(cell).center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, keys, grid->visualItemRect(cell).center());
     return true;
   }
 
  private:
-  StartupFolder folder_;                    // made first, removed last
+  std::unique_ptr<StartupFolder> folder_;   // made first, removed last; null on a caller's folder
   std::unique_ptr<TestPrompter> prompter_;  // made before the windows, removed after them
+  std::unique_ptr<QWidget> splash_;
   std::unique_ptr<TempFolder> home_;
   std::unique_ptr<ScopedEnvironment> environment_;  // restored before home_ is removed
 
@@ -169,7 +198,7 @@ class RunningProgram {
   std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
   std::unique_ptr<Form1> Editor;
   std::unique_ptr<Form2> List;
-  std::string Loaded;  // the edit-data file as start-up read it
+  std::string Loaded;  // the edit-data file as start-up read it (empty on a caller's folder)
 };
 
 }  // namespace tavlor::testing

@@ -13,40 +13,30 @@
 #include "core/lang/InterfaceTexts.h"
 #include "support/ShippedFiles.h"
 #include "support/TestPrompter.h"
+#include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
 #include "ui/app/Form5.h"
-#include "ui/app/ProgramContext.h"
-#include "ui/app/Startup.h"
 #include "ui/app/TextCodec.h"
 #include "ui/chrome/PictureBox.h"
 #include "ui/editor/Form1.h"
-#include "ui/editor/Form2.h"
 #include "ui/portraits/FaceDrawing.h"
 
 using tavlor::Form1;
-using tavlor::Form2;
 using tavlor::ImageListId;
-using tavlor::ProgramContext;
+using tavlor::testing::RunningProgram;
+using tavlor::testing::RunningProgramOptions;
 using tavlor::testing::StartupFolder;
 using tavlor::testing::TempFolder;
 using tavlor::testing::TestPrompter;
 
 namespace {
 
-// The windows of one run, started on `folder`.
-struct StartedProgram {
-  std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
-  std::unique_ptr<Form1> Editor;
-  std::unique_ptr<Form2> List;
-  QWidget Splash;
-
-  explicit StartedProgram(const std::filesystem::path& folder) {
-    Context->ProgramFolder = folder;
-    Editor = std::make_unique<Form1>(*Context);
-    List = std::make_unique<Form2>(*Context);
-    Splash.show();
-    tavlor::RunStartup(*Context, *Editor, *List, &Splash);
-  }
+// The windows of one run with a shown splash window, started on a folder of the test's own or on
+// a StartupFolder of `options`.
+struct StartedProgram : RunningProgram {
+  explicit StartedProgram(const std::filesystem::path& folder)
+      : RunningProgram(RunningProgramOptions().WithProgramFolder(folder).WithSplash()) {}
+  explicit StartedProgram(RunningProgramOptions options) : RunningProgram(std::move(options.WithSplash())) {}
 };
 
 bool ShowsImage(const Form1& editor, const tavlor::PictureBox* box, int number) {
@@ -86,7 +76,7 @@ class StartupTest : public QObject {
     QCOMPARE(messages.size(), 8);
     QCOMPARE(messages[7].What, TestPrompter::Kind::Error);
     QVERIFY(messages[7].Text.contains(QStringLiteral("SET.INI")));
-    QVERIFY(program.Splash.isHidden());
+    QVERIFY(program.Splash().isHidden());
 
     QCOMPARE(program.Context->Table.GeneralCount, 0);
     QCOMPARE(program.List->FlexRows(), 1);
@@ -110,9 +100,8 @@ class StartupTest : public QObject {
   }
 
   void usableFolderLoadsGeneralsDrawsFacesAndPlacesWindows() {
-    StartupFolder folder(3);
     TestPrompter prompter;
-    StartedProgram program(folder.Program());
+    StartedProgram program(RunningProgramOptions().WithGeneralCount(3));
 
     QVERIFY2(prompter.Messages().isEmpty(), qPrintable(prompter.Texts().join(" | ")));
     QCOMPARE(program.Context->Table.GeneralCount, 3);
@@ -184,11 +173,13 @@ class StartupTest : public QObject {
   }
 
   void unusableEditDataPathIsReportedAndStartupGoesOn() {
-    StartupFolder folder(2);
-    const std::filesystem::path unreachable = folder.Program() / "no such folder" / "EDATA000.13S";
-    folder.WriteSetIni(unreachable.string());
+    std::filesystem::path unreachable;
     TestPrompter prompter;
-    StartedProgram program(folder.Program());
+    StartedProgram program(
+        RunningProgramOptions().WithGeneralCount(2).WithPrepare([&unreachable](const StartupFolder& folder) {
+          unreachable = folder.Program() / "no such folder" / "EDATA000.13S";
+          folder.WriteSetIni(unreachable.string());
+        }));
 
     QCOMPARE(prompter.Messages().size(), 1);
     const auto& message = prompter.Messages().first();
@@ -196,16 +187,18 @@ class StartupTest : public QObject {
     QVERIFY2(message.Text.contains(tavlor::FromNativePath(unreachable.string())), qPrintable(message.Text));
     QCOMPARE(program.Context->Table.GeneralCount, 0);
     QCOMPARE(program.List->FlexRows(), 1);
-    QVERIFY(program.Splash.isHidden());
+    QVERIFY(program.Splash().isHidden());
     QVERIFY(!program.Editor->CG_PIC->IsEmpty());  // the rest of start-up still ran
   }
 
   void aFileThatIsNoEditDataFileIsReportedAndNeverSavedOver() {
-    StartupFolder folder(2);
     const std::string picture = "\x89PNG\r\n\x1a\n" + std::string(4000, 'p');
-    tavlor::testing::WriteFileBytes(folder.EditDataFile(), picture);
     TestPrompter prompter;
-    StartedProgram program(folder.Program());
+    StartedProgram program(
+        RunningProgramOptions().WithGeneralCount(2).WithPrepare([&picture](const StartupFolder& folder) {
+          tavlor::testing::WriteFileBytes(folder.EditDataFile(), picture);
+        }));
+    const StartupFolder& folder = program.Folder();
 
     QCOMPARE(prompter.Messages().size(), 1);
     const auto& message = prompter.Messages().first();
