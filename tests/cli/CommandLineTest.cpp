@@ -79,7 +79,7 @@ TEST(CommandLineTest, ErrorsGoToStderrWithANonZeroExit) {
   EXPECT_NE(unknown.Error.find("usage: tavlor-cli resolve"), std::string::npos) << unknown.Error;
 
   // Output that cannot be written is a failure too.
-  const RunResult full = testing::RunShell(Quoted(TAVLOR_CLI_PATH) + " resolve 5 >/dev/full");
+  const RunResult full = testing::RunShell(testing::CliCommand() + " resolve 5 >/dev/full");
   EXPECT_NE(full.ExitCode, 0);
   EXPECT_NE(full.Error.find("cannot write the output"), std::string::npos) << full.Error;
 }
@@ -100,7 +100,7 @@ TEST(CommandLineTest, DoubleDashEndsTheOptions) {
   testing::TempFolder folder;
   auto table = std::make_unique<GeneralTable>();
   testing::WriteFileBytes(folder / "-x.13S", SerializeEditData(*table));
-  const std::string cd = "cd " + Quoted(folder.Path().string()) + " && " + Quoted(TAVLOR_CLI_PATH);
+  const std::string cd = "cd " + Quoted(folder.Path().string()) + " && " + testing::CliCommand();
   run = testing::RunShell(cd + " check -x.13S");
   EXPECT_EQ(run.ExitCode, 2);
   EXPECT_NE(run.Error.find("unknown option -x.13S"), std::string::npos) << run.Error;

@@ -37,8 +37,21 @@ inline RunResult RunShell(const std::string& command) {
 }
 
 #ifdef TAVLOR_CLI_PATH
+// The program under test as a shell command: this build's tavlor-cli, or the command in
+// TAVLOR_CLI_COMMAND when it is set (the Windows build's tavlor-cli.exe under Wine), so the same
+// tests check that program too.
+inline std::string CliCommand() {
+  const char* other = std::getenv("TAVLOR_CLI_COMMAND");
+  return other != nullptr && *other != '\0' ? std::string(other) : Quoted(TAVLOR_CLI_PATH);
+}
+// Whether the tests run another build's program, not the one beside them.
+inline bool CliIsAnotherBuild() {
+  const char* other = std::getenv("TAVLOR_CLI_COMMAND");
+  return other != nullptr && *other != '\0';
+}
+
 inline RunResult RunCli(const std::string& arguments) {
-  return RunShell(Quoted(TAVLOR_CLI_PATH) + " " + arguments);
+  return RunShell(CliCommand() + " " + arguments);
 }
 #endif
 
