@@ -25,12 +25,7 @@
 #include "core/lang/LanguageState.h"
 #include "core/text/TextTables.h"
 #include "support/ShippedFiles.h"
-#include "support/TestPrompter.h"
-#include "ui/StartupTestFolder.h"
-#include "ui/app/ProgramContext.h"
-#include "ui/app/Startup.h"
-#include "ui/editor/Form1.h"
-#include "ui/editor/Form2.h"
+#include "ui/RunningProgram.h"
 #include "ui/pickers/Form6.h"
 #include "ui/pickers/PickerActions.h"
 
@@ -38,20 +33,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// One run of the program on the shipped tables and built-in list, with 1000 registered generals.
-struct SwitchProgram {
-  tavlor::testing::TestPrompter Prompter;  // the test archives hold no medium faces
-  tavlor::ProgramContext Context;
-  std::unique_ptr<tavlor::Form1> Editor;
-  std::unique_ptr<tavlor::Form2> List;
+// One run of the program on the shipped tables and built-in list, with 1000 registered generals;
+// its own prompter hears that the test archives hold no medium faces.
+struct SwitchProgram : tavlor::testing::RunningProgram {
+  tavlor::testing::LanguageGuard Language;  // back to Simplified before the windows go
 
-  explicit SwitchProgram(const tavlor::testing::StartupFolder& folder) {
-    Context.ProgramFolder = folder.Program();
-    Editor = std::make_unique<tavlor::Form1>(Context);
-    List = std::make_unique<tavlor::Form2>(Context);
-    tavlor::RunStartup(Context, *Editor, *List);
-  }
-  ~SwitchProgram() { tavlor::SharedLanguageState().SetSimplified(true); }
+  explicit SwitchProgram(const tavlor::testing::StartupFolder& folder)
+      : RunningProgram(
+            tavlor::testing::RunningProgramOptions().WithProgramFolder(folder.Program()).WithOwnPrompter()) {}
 
   // The picker's rows are converted when read: every one is read as the list would.
   void ReadPickerRows() const {
@@ -110,7 +99,7 @@ void BM_LanguageSwitch(benchmark::State& state) {
   // The first switch prepares the windows; the rounds then measure switches alone.
   program.List->M_BIG->trigger();
   program.List->M_GB->trigger();
-  const std::vector<std::string> texts = SwitchedTexts(program.Context);
+  const std::vector<std::string> texts = SwitchedTexts(*program.Context);
 
   bool traditional = false;
   tavlor::bench::MeasureAgainstBaseline(
@@ -133,7 +122,7 @@ void BM_FirstLanguageSwitch(benchmark::State& state) {
     state.PauseTiming();
     auto program = std::make_unique<SwitchProgram>(*folder);
     if (!HoldsAFullList(state)) return;
-    if (texts.empty()) texts = SwitchedTexts(program->Context);
+    if (texts.empty()) texts = SwitchedTexts(*program->Context);
     state.ResumeTiming();
     const auto start = Clock::now();
     program->List->M_BIG->trigger();

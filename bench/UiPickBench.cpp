@@ -8,35 +8,16 @@
 #include "GameSizedProgram.h"
 #include "QtBenchmarkMain.h"
 
-#include <QApplication>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QTableWidget>
 #include <algorithm>
 #include <vector>
 
 #include "support/TestPrompter.h"
-#include "ui/app/ProgramContext.h"
-#include "ui/app/Startup.h"
-#include "ui/editor/Form1.h"
-#include "ui/editor/Form2.h"
+#include "ui/RunningProgram.h"
 #include "ui/portraits/FaceDrawing.h"
 
 namespace {
-
-// A left click in the middle of the name cell of grid row `row`, as the mouse makes it.
-void ClickRow(QTableWidget* grid, int row) {
-  QTableWidgetItem* cell = grid->item(row - 1, 2);
-  if (cell == nullptr) return;
-  grid->scrollToItem(cell);
-  const QPointF at = grid->visualItemRect(cell).center();
-  const QPointF global = grid->viewport()->mapToGlobal(at);
-  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(grid->viewport(), &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(grid->viewport(), &release);
-}
 
 // Paints the box as the screen would.
 void Paint(tavlor::PortraitBox* box, QImage& canvas) {
@@ -51,11 +32,9 @@ void BM_PickGeneralWithFivePortraits(benchmark::State& state) {
     return;
   }
   tavlor::testing::TestPrompter prompter;
-  tavlor::ProgramContext context;
-  context.ProgramFolder = program.Folder();
-  tavlor::Form1 editor(context);
-  tavlor::Form2 list(context);
-  tavlor::RunStartup(context, editor, list);
+  const tavlor::testing::RunningProgram running(
+      tavlor::testing::RunningProgramOptions().WithProgramFolder(program.Folder()));
+  const tavlor::Form1& editor = *running.Editor;
 
   std::vector<tavlor::PortraitBox*> boxes = {editor.CG_PIC};
   for (tavlor::PortraitBox* box : editor.PIC_SWJ) boxes.push_back(box);
@@ -67,11 +46,11 @@ void BM_PickGeneralWithFivePortraits(benchmark::State& state) {
   tavlor::bench::MeasureAgainstBaseline(
       state, "x_scale_faces",
       [&] {
-        row = row % 1000 + 1;  // every pick a different general
-        ClickRow(list.MFLX, row);
+        row = row % 1000 + 1;                       // every pick a different general
+        const bool clicked = running.PickRow(row);  // a left click in the middle of the name cell
         for (std::size_t i = 0; i < boxes.size(); ++i) Paint(boxes[i], canvases[i]);
         ++picks;
-        if (context.SelectedSlot == row - 1 &&
+        if (clicked && running.Context->SelectedSlot == row - 1 &&
             std::none_of(boxes.begin(), boxes.end(), [](auto* box) { return box->IsEmpty(); }))
           ++shown;
       },

@@ -11,10 +11,7 @@
 #include <vector>
 
 #include "support/TestPrompter.h"
-#include "ui/app/ProgramContext.h"
-#include "ui/app/Startup.h"
-#include "ui/editor/Form1.h"
-#include "ui/editor/Form2.h"
+#include "ui/RunningProgram.h"
 
 namespace {
 
@@ -41,12 +38,9 @@ void BM_StartupToReadyEditor(benchmark::State& state) {
   tavlor::bench::MeasureAgainstBaseline(
       state, "x_read_bytes",
       [&] {
-        tavlor::ProgramContext context;
-        context.ProgramFolder = program.Folder();
-        tavlor::Form1 editor(context);
-        tavlor::Form2 list(context);
-        tavlor::RunStartup(context, editor, list);
-        rows = list.FlexRows();
+        const tavlor::testing::RunningProgram running(
+            tavlor::testing::RunningProgramOptions().WithProgramFolder(program.Folder()));
+        rows = running.List->FlexRows();
         benchmark::DoNotOptimize(rows);
       },
       [&] {

@@ -12,15 +12,11 @@
 #include "support/ShippedFiles.h"
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
+#include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
-#include "ui/app/ProgramContext.h"
-#include "ui/app/Startup.h"
 #include "ui/editor/Form1.h"
 #include "ui/editor/Form2.h"
 
-using tavlor::Form1;
-using tavlor::Form2;
-using tavlor::ProgramContext;
 using tavlor::testing::StartupFolder;
 using tavlor::testing::TestPrompter;
 using Kind = tavlor::testing::TestPrompter::Kind;
@@ -31,36 +27,21 @@ constexpr const char* kTableFiles[] = {"GBKN.dat", "JISN.dat", "GB.DAT", "BIG5.D
 
 // The windows of one run on a game holding `count` sample generals (slot 0 and the even slots
 // appear, the odd ones, all named 伊达政宗, stand by).
-struct ListProgram {
-  StartupFolder Folder;
-  TestPrompter Prompts;
-  std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
-  std::unique_ptr<Form1> Editor;
-  std::unique_ptr<Form2> List;
+struct ListProgram : tavlor::testing::RunningProgram {
+  TestPrompter& Prompts = Prompter();  // cleared after start-up
 
   // `shippedTables`: the program folder gets the shipped character tables (for real Traditional
   // text) in place of the small ones.
-  explicit ListProgram(int count, bool shippedTables = false) : Folder(count) {
-    for (const char* name : kTableFiles) {
-      if (!shippedTables) break;
-      std::filesystem::copy_file(tavlor::testing::ShippedFile(name), Folder.Program() / name,
-                                 std::filesystem::copy_options::overwrite_existing);
-    }
-    Context->ProgramFolder = Folder.Program();
-    Editor = std::make_unique<Form1>(*Context);
-    List = std::make_unique<Form2>(*Context);
-    tavlor::RunStartup(*Context, *Editor, *List);
+  explicit ListProgram(int count, bool shippedTables = false)
+      : RunningProgram(tavlor::testing::RunningProgramOptions()
+                           .WithGeneralCount(count)
+                           .WithOwnPrompter()
+                           .WithShippedFiles(shippedTables ? std::vector<std::string>(std::begin(kTableFiles),
+                                                                                      std::end(kTableFiles))
+                                                           : std::vector<std::string>())) {
     Prompts.Clear();
   }
 
-  // Clicks grid row `row` (1 and up), with Ctrl or Shift to add to the selection.
-  [[nodiscard]] bool ClickRow(int row, Qt::KeyboardModifiers keys = {}) const {
-    QTableWidgetItem* cell = List->MFLX->item(row - 1, 2);
-    if (cell == nullptr) return false;
-    QTest::mouseClick(List->MFLX->viewport(), Qt::LeftButton, keys,
-                      List->MFLX->visualItemRect(cell).center());
-    return true;
-  }
   void ClickHeading(int column) const {
     QHeaderView* header = List->MFLX->horizontalHeader();
     const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
@@ -85,10 +66,6 @@ bool ShipsTables() {
   return true;
 }
 
-struct LanguageGuard {
-  ~LanguageGuard() { tavlor::SharedLanguageState().SetSimplified(true); }
-};
-
 }  // namespace
 
 class ListCommandsTest : public QObject {
@@ -103,7 +80,7 @@ class ListCommandsTest : public QObject {
     program.ClickHeading(1);  // already by number: the other way
     QCOMPARE(program.ShownSlots(), (QList<int>{4, 3, 2, 1, 0}));
     QCOMPARE(program.List->CellText(1, 1), QStringLiteral(" 4"));
-    QVERIFY(program.ClickRow(2));
+    QVERIFY(program.PickRow(2));
     QCOMPARE(program.Context->SelectedSlot, 3);
     QCOMPARE(program.Editor->tx_Name1[0]->text(), QStringLiteral("伊达"));
 
@@ -123,9 +100,9 @@ class ListCommandsTest : public QObject {
   void appearAndStandbyForTheSelectionKeepOtherStandbyValues() {
     ListProgram program(4);
     program.Context->Table.Slots[3].Appendix.AppearFlag = 2;
-    QVERIFY(program.ClickRow(1));
-    QVERIFY(program.ClickRow(2, Qt::ControlModifier));
-    QVERIFY(program.ClickRow(4, Qt::ControlModifier));
+    QVERIFY(program.PickRow(1));
+    QVERIFY(program.PickRow(2, Qt::ControlModifier));
+    QVERIFY(program.PickRow(4, Qt::ControlModifier));
     QCOMPARE(program.List->SelectedSlots(), (std::vector<int>{0, 1, 3}));
     QCOMPARE(program.Context->SelectedSlot, 3);  // the last clicked is shown
 
@@ -180,8 +157,8 @@ class ListCommandsTest : public QObject {
     QTest::keyClick(program.List->MFLX, Qt::Key_Delete);
     QCOMPARE(program.Prompts.CountOf(Kind::Question), asked + 1);
 
-    QVERIFY(program.ClickRow(4));                       // slot 3
-    QVERIFY(program.ClickRow(2, Qt::ControlModifier));  // slot 1, shown
+    QVERIFY(program.PickRow(4));                       // slot 3
+    QVERIFY(program.PickRow(2, Qt::ControlModifier));  // slot 1, shown
     program.Prompts.AnswerNext(true);
     program.List->M_Delete->trigger();
     QCOMPARE(program.Context->Table.GeneralCount, 10);
@@ -204,7 +181,7 @@ class ListCommandsTest : public QObject {
     ListProgram program(3);
     const std::string before = program.TableBytes();
     const tavlor::GeneralEntry first = program.Context->Table.Slots[0];
-    QVERIFY(program.ClickRow(1));
+    QVERIFY(program.PickRow(1));
     program.List->M_MoveDown->trigger();
     QVERIFY(program.Context->Table.Slots[1] == first);
     QCOMPARE(program.Context->SelectedSlot, 1);
@@ -271,7 +248,7 @@ class ListCommandsTest : public QObject {
   void aSheetComesBackUnchangedAndABadOneNamesItsLineAndChangesNothing() {
     ListProgram program(3);
     const std::string before = program.TableBytes();
-    const QString sheet = QString::fromStdString((program.Folder.Game() / "generals.csv").string());
+    const QString sheet = QString::fromStdString((program.Folder().Game() / "generals.csv").string());
     program.Prompts.ChooseNextFile(sheet);
     program.List->M_SheetExport->trigger();
     QCOMPARE(program.Prompts.Messages().last().What, Kind::Information);
@@ -302,7 +279,7 @@ class ListCommandsTest : public QObject {
 
   void theMenuSpeaksTraditionalAfterASwitch() {
     if (!ShipsTables()) QSKIP("the shipped character tables are not in this checkout");
-    LanguageGuard guard;
+    tavlor::testing::LanguageGuard guard;
     ListProgram program(2, true);
     QCOMPARE(program.List->M_Delete->text(), QStringLiteral("删除武将"));
     program.List->M_BIG->trigger();

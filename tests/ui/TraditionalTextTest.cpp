@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTest>
 
 #include "core/data/EditData.h"
@@ -13,18 +12,14 @@
 #include "support/ShippedFiles.h"
 #include "support/TestPrompter.h"
 #include "ui/Form1Support.h"
+#include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
-#include "ui/app/ProgramContext.h"
-#include "ui/app/Startup.h"
 #include "ui/app/TextCodec.h"
 #include "ui/editor/Form1.h"
-#include "ui/editor/Form2.h"
 
 using tavlor::FieldBytes;
 using tavlor::Form1;
-using tavlor::Form2;
 using tavlor::GeneralTable;
-using tavlor::ProgramContext;
 using tavlor::testing::StartupFolder;
 using tavlor::testing::TestPrompter;
 
@@ -51,54 +46,32 @@ std::unique_ptr<GeneralTable> NamesTable() {
   return table;
 }
 
-// The windows of one run on a program folder holding the shipped character tables.
-struct ShippedTablesProgram {
-  StartupFolder Folder{2};
-  std::unique_ptr<GeneralTable> Original = NamesTable();
-  std::unique_ptr<ProgramContext> Context = std::make_unique<ProgramContext>();
-  std::unique_ptr<Form1> Editor;
-  std::unique_ptr<Form2> List;
+constexpr const char* kTableFiles[] = {"GBKN.dat", "JISN.dat", "GB.DAT", "BIG5.DAT"};
 
-  explicit ShippedTablesProgram(const std::vector<std::string>& removedTables = {}) {
-    for (const char* name : {"GBKN.dat", "JISN.dat", "GB.DAT", "BIG5.DAT"}) {
-      std::filesystem::copy_file(tavlor::testing::ShippedFile(name), Folder.Program() / name,
-                                 std::filesystem::copy_options::overwrite_existing);
-    }
-    for (const std::string& name : removedTables) std::filesystem::remove(Folder.Program() / name);
-    Folder.WriteTable(*Original);
-    Context->ProgramFolder = Folder.Program();
-    Editor = std::make_unique<Form1>(*Context);
-    List = std::make_unique<Form2>(*Context);
-    tavlor::RunStartup(*Context, *Editor, *List);
-  }
+// The windows of one run on a program folder holding the shipped character tables but
+// `removedTables`, and the names table.
+struct ShippedTablesProgram : tavlor::testing::RunningProgram {
+  std::shared_ptr<const GeneralTable> Original;
 
-  // False when the grid has no such row: the caller's QVERIFY sees it (a QVERIFY in here would
-  // only return from the helper).
-  [[nodiscard]] bool PickRow(int row) const {
-    QTableWidget* grid = List->MFLX;
-    QTableWidgetItem* cell = grid->item(row - 1, 2);
-    if (cell == nullptr) return false;
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(cell).center());
-    return true;
-  }
+  explicit ShippedTablesProgram(const std::vector<std::string>& removedTables = {},
+                                std::shared_ptr<const GeneralTable> original = NamesTable())
+      : RunningProgram(tavlor::testing::RunningProgramOptions()
+                           .WithGeneralCount(2)
+                           .WithTable(original)
+                           .WithShippedFiles({std::begin(kTableFiles), std::end(kTableFiles)})
+                           .WithPrepare([removedTables](const StartupFolder& folder) {
+                             for (const std::string& name : removedTables)
+                               std::filesystem::remove(folder.Program() / name);
+                           })),
+        Original(std::move(original)) {}
+
   void PressChange() const { tavlor::testing::Click(Editor->Pic_YN[0]); }
   void PressAdd() const { tavlor::testing::Click(Editor->Pic_YN[1]); }
   void SaveAll() const { QTest::mouseClick(List->Command1, Qt::LeftButton); }
-
-  std::unique_ptr<GeneralTable> ReadBack() const {
-    auto table = std::make_unique<GeneralTable>();
-    if (tavlor::LoadEditData(Folder.EditDataFile(), *table).Error) return nullptr;
-    return table;
-  }
-};
-
-// Every run starts in Simplified; a test that switches puts it back whatever happens.
-struct LanguageGuard {
-  ~LanguageGuard() { tavlor::SharedLanguageState().SetSimplified(true); }
 };
 
 bool ShipsTables() {
-  for (const char* name : {"GBKN.dat", "JISN.dat", "GB.DAT", "BIG5.DAT"}) {
+  for (const char* name : kTableFiles) {
     if (!std::filesystem::exists(tavlor::testing::ShippedFile(name))) return false;
   }
   return true;
@@ -115,7 +88,7 @@ class TraditionalTextTest : public QObject {
   }
 
   void switchWhileShownThenChangeAndSaveKeepsTheNames() {
-    LanguageGuard language;
+    tavlor::testing::LanguageGuard language;
     TestPrompter prompter;
     ShippedTablesProgram program;
     QVERIFY2(prompter.Messages().isEmpty(), qPrintable(prompter.Texts().join(" | ")));
@@ -149,7 +122,7 @@ class TraditionalTextTest : public QObject {
   }
 
   void typedTextFollowsTheSwitchAndIsStoredInItsJapaneseForm() {
-    LanguageGuard language;
+    tavlor::testing::LanguageGuard language;
     TestPrompter prompter;
     ShippedTablesProgram program;
     Form1& editor = *program.Editor;
@@ -239,7 +212,7 @@ class TraditionalTextTest : public QObject {
   void missingTableFilesAreNamedOnceAtStartup() {
     QFETCH(QString, file);
     QFETCH(bool, typingRefused);
-    LanguageGuard language;
+    tavlor::testing::LanguageGuard language;
     TestPrompter prompter;
     ShippedTablesProgram program({file.toStdString()});
     QCOMPARE(prompter.CountOf(TestPrompter::Kind::Warning), 1);
