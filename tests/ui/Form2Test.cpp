@@ -15,6 +15,7 @@
 #include "core/text/TextTables.h"
 #include "support/FaultyFileCalls.h"
 #include "support/TestPrompter.h"
+#include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
 #include "ui/WaitForEvents.h"
 #include "ui/app/ProgramContext.h"
@@ -271,10 +272,10 @@ class Form2Test : public QObject {
   }
 
   void dockingFollowsTheEditorWhileAutoFollowIsChecked() {
-    StartupFolder folder(0);
-    auto context = ContextFor(folder, tavlor::GeneralTable{});
-    tavlor::Form1 editor(*context);
-    Form2 list(*context);
+    const tavlor::testing::RunningProgram program(
+        tavlor::testing::RunningProgramOptions().WithGeneralCount(0).WithoutStartUp());
+    tavlor::Form1& editor = *program.Editor;
+    Form2& list = *program.List;
     editor.move(700, 100);
     editor.show();
     list.show();

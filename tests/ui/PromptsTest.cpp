@@ -16,6 +16,7 @@
 #include "support/TempFolder.h"
 #include "support/TestPrompter.h"
 #include "ui/ContrastCheck.h"
+#include "ui/RunningProgram.h"
 #include "ui/app/ProgramArtwork.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/ProgramStyle.h"
@@ -75,7 +76,8 @@ QImage IconPicture(const QIcon& icon) {
   return icon.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-// Shows the prompt over `window` and checks its text, every button and its icon.
+// Shows the prompt over `window` and checks its text, every button and its icon; a failed check
+// returns from here only, so the caller looks at QTest::currentTestFailed().
 void CheckPromptOver(QWidget* window, PromptKind kind) {
   const QString where =
       QStringLiteral("%1, prompt kind %2").arg(window->objectName()).arg(static_cast<int>(kind));
@@ -135,10 +137,11 @@ class PromptsTest : public QObject {
   void everyPromptIsLegibleOverEveryWindow() {
     tavlor::testing::TempFolder folder;  // no help.ini: the viewer reports it, and the tester hears it
     tavlor::testing::TestPrompter prompter;
-    tavlor::ProgramContext context;
-    context.ProgramFolder = folder.Path();
-    tavlor::Form1 editor(context);
-    tavlor::Form2 list(context);
+    const tavlor::testing::RunningProgram program(
+        tavlor::testing::RunningProgramOptions().WithProgramFolder(folder.Path()).WithoutStartUp());
+    tavlor::ProgramContext& context = *program.Context;
+    tavlor::Form1& editor = *program.Editor;
+    tavlor::Form2& list = *program.List;
     tavlor::StyleProgramWindow(editor);
     tavlor::StyleProgramWindow(list);
     tavlor::Form7* viewer = tavlor::ShowForm7(context, &list);
