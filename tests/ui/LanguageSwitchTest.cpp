@@ -21,8 +21,6 @@
 #include "ui/Form1Support.h"
 #include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
-#include "ui/app/ProgramContext.h"
-#include "ui/app/Startup.h"
 #include "ui/app/TextCodec.h"
 #include "ui/chrome/PictureBox.h"
 #include "ui/editor/Form1.h"
@@ -39,7 +37,6 @@ using tavlor::Form4;
 using tavlor::Form6;
 using tavlor::Form_CGBR;
 using tavlor::PickerActions;
-using tavlor::ProgramContext;
 using tavlor::testing::StartupFolder;
 using tavlor::testing::TestPrompter;
 
@@ -162,14 +159,11 @@ class LanguageSwitchTest : public QObject {
   }
 
   void withoutTheGbBig5TablesOnlyTheMarksAndTheSwitchsOwnTextsChange() {
-    StartupFolder folder(3);
-    std::filesystem::remove(folder.Program() / "GB.DAT");
     TestPrompter prompter;
-    ProgramContext context;
-    context.ProgramFolder = folder.Program();
-    Form1 editor(context);
-    Form2 list(context);
-    tavlor::RunStartup(context, editor, list);
+    const tavlor::testing::RunningProgram program(tavlor::testing::RunningProgramOptions().WithPrepare(
+        [](const StartupFolder& folder) { std::filesystem::remove(folder.Program() / "GB.DAT"); }));
+    Form1& editor = *program.Editor;
+    Form2& list = *program.List;
     tavlor::EditorValues values = editor.CollectValues();
     values.LinkNames[0] = tavlor::ToGbk(QStringLiteral("织田信长"));
     editor.ApplyValues(values);
