@@ -3,6 +3,7 @@
 // links worked out by hand; and each step undone in one go.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 #include "core/editor/EditHistory.h"
@@ -165,6 +166,70 @@ TEST_F(TableReshapingTest, MovingASelectionUpAndDownStopsAtTheEdges) {
   EXPECT_EQ(table->Slots[3].Record.FaceNo, 103);
   EXPECT_EQ(table->Slots[4].Record.FaceNo, 104);
   EXPECT_EQ(table->Slots[2].Record.FaceNo, 102);
+}
+
+// A full table where each general's affinity names the next (the last names the first) and its
+// father the one before: deleting spread slots, turning the whole table round and moving a
+// selection that forms chains, cycles of two and three and a general that stays must land every
+// entry, link and list row, whatever the pattern of moves.
+TEST_F(TableReshapingTest, StepsOverAFullTableLandEveryGeneralAndLink) {
+  table = std::make_unique<GeneralTable>();
+  for (int k = 0; k < 1000; ++k) {
+    GeneralEntry& entry = table->Slots[static_cast<std::size_t>(k)];
+    entry.Record.FaceNo = 100 + k;
+    entry.Appendix.GeneralNo = kRegisteredGeneralBase + k;
+    entry.Record.AffinityNo = kRegisteredGeneralBase + (k + 1) % 1000;
+    entry.Record.FatherNo = k == 0 ? -1 : kRegisteredGeneralBase + k - 1;
+  }
+  table->GeneralCount = 1000;
+  lists = ListsOf(*table);
+  // The affinity names the next general left (a deleted one hands on its own affinity), the father
+  // the one just before when it is left, else none.
+  const auto expectLinksFollowTheirGenerals = [&](int count) {
+    ASSERT_EQ(table->GeneralCount, count);
+    std::map<int32_t, int> slotOfFace;
+    for (int slot = 0; slot < count; ++slot)
+      slotOfFace[table->Slots[static_cast<std::size_t>(slot)].Record.FaceNo] = slot;
+    ASSERT_EQ(slotOfFace.size(), static_cast<std::size_t>(count));
+    for (int slot = 0; slot < count; ++slot) {
+      SCOPED_TRACE("slot " + std::to_string(slot));
+      const GeneralEntry& entry = table->Slots[static_cast<std::size_t>(slot)];
+      auto next = slotOfFace.upper_bound(entry.Record.FaceNo);
+      if (next == slotOfFace.end()) next = slotOfFace.begin();
+      const auto father = slotOfFace.find(entry.Record.FaceNo - 1);
+      EXPECT_EQ(entry.Appendix.GeneralNo, kRegisteredGeneralBase + slot);
+      EXPECT_EQ(entry.Record.AffinityNo, kRegisteredGeneralBase + next->second);
+      EXPECT_EQ(entry.Record.FatherNo,
+                father == slotOfFace.end() ? -1 : kRegisteredGeneralBase + father->second);
+      EXPECT_EQ(lists.Name(kBuiltinRowCount + slot), "g" + std::to_string(entry.Record.FaceNo));
+    }
+    EXPECT_EQ(lists.RowCount(), kBuiltinRowCount + count);
+  };
+  const auto faceOf = [&](int slot) { return table->Slots[static_cast<std::size_t>(slot)].Record.FaceNo; };
+
+  Step([&] { EXPECT_EQ(DeleteGenerals({999, 500, 0, 500}, *table, lists), 3); });
+  expectLinksFollowTheirGenerals(997);
+  EXPECT_EQ(faceOf(0), 101);
+  EXPECT_EQ(faceOf(498), 599);
+  EXPECT_EQ(faceOf(499), 601);
+  EXPECT_EQ(faceOf(996), 1098);
+
+  Step([&] { EXPECT_TRUE(MoveGeneral(996, 0, *table, lists)); });
+  expectLinksFollowTheirGenerals(997);
+  EXPECT_EQ(faceOf(0), 1098);
+  EXPECT_EQ(faceOf(1), 101);
+  EXPECT_EQ(faceOf(996), 1097);
+
+  std::vector<int> selection;
+  Step([&] { selection = MoveGeneralsDown({0, 5, 6, 996}, *table, lists); });
+  EXPECT_EQ(selection, (std::vector<int>{1, 6, 7, 996}));
+  expectLinksFollowTheirGenerals(997);
+  EXPECT_EQ(faceOf(0), 101);
+  EXPECT_EQ(faceOf(1), 1098);
+  EXPECT_EQ(faceOf(5), 107);  // 105, 106 and 107 went round
+  EXPECT_EQ(faceOf(6), 105);
+  EXPECT_EQ(faceOf(7), 106);
+  EXPECT_EQ(faceOf(996), 1097);
 }
 
 TEST_F(TableReshapingTest, MergingAnotherFileRenumbersItsLinks) {

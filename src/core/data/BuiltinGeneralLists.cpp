@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <iterator>
 
 #include "core/lang/InterfaceTexts.h"
 #include "core/text/PlainTextRules.h"
@@ -156,6 +157,17 @@ void BuiltinGeneralLists::SetRow(int row, const ListRow& values) {
 void BuiltinGeneralLists::CutRows(int firstRemoved) {
   if (firstRemoved < 0 || firstRemoved >= RowCount()) return;
   for (auto& column : columns_) column.resize(static_cast<std::size_t>(firstRemoved));
+}
+
+void BuiltinGeneralLists::ReorderRows(int first, const std::vector<int>& order) {
+  const auto start = static_cast<std::size_t>(first);
+  std::vector<std::string> taken(order.size());
+  for (auto& column : columns_) {
+    for (std::size_t j = 0; j < order.size(); ++j)
+      taken[j] = std::move(column[start + static_cast<std::size_t>(order[j])]);
+    column.resize(start);
+    column.insert(column.end(), std::make_move_iterator(taken.begin()), std::make_move_iterator(taken.end()));
+  }
 }
 
 std::string DisplayNameOfGeneral(const GeneralRecord& record, const GbkJisTables& tables) {

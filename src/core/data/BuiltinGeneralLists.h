@@ -36,6 +36,9 @@ class BuiltinGeneralLists {
   void SetRow(int row, const ListRow& values);  // rows past the end are appended
   // Removes every row from `firstRemoved` on.
   void CutRows(int firstRemoved);
+  // Rows `first` + order[j] become rows `first` + j, and the rows past them are removed; every
+  // first + order[j] must be a row, each named once. The texts are moved, not copied.
+  void ReorderRows(int first, const std::vector<int>& order);
 
  private:
   std::array<std::vector<std::string>, kListColumnCount> columns_;

@@ -2,6 +2,7 @@
 // small (about 400 bytes and six short texts), so restoring is exact and needs no replay.
 #include "core/editor/EditHistory.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace tavlor {
@@ -27,6 +28,7 @@ void RestoreRow(BuiltinGeneralLists& lists, int row, const std::optional<ListRow
 
 std::vector<ListRow> RegisteredRows(const BuiltinGeneralLists& lists) {
   std::vector<ListRow> rows;
+  rows.reserve(static_cast<std::size_t>(std::max(lists.RowCount() - kBuiltinRowCount, 0)));
   for (int row = kBuiltinRowCount; row < lists.RowCount(); ++row) rows.push_back(lists.Row(row));
   return rows;
 }
@@ -77,19 +79,26 @@ EditResult EditHistory::Record(int slot, GeneralTable& table, BuiltinGeneralList
 
 bool EditHistory::RecordStep(GeneralTable& table, BuiltinGeneralLists& lists,
                              const std::function<bool()>& step) {
-  // A copy of the whole table is about 400 kB: cheap next to what a step over many slots does.
-  const auto before = std::make_unique<GeneralTable>(table);
+  // A copy of the whole table (about 400 kB), kept from step to step so that its memory is not
+  // fetched anew each time.
+  if (!stepBefore_) stepBefore_ = std::make_unique<GeneralTable>();
+  const GeneralTable& before = *stepBefore_ = table;
   std::vector<ListRow> rowsBefore = RegisteredRows(lists);
   if (!step()) return false;
 
   TableEdit recorded;
   recorded.ManySlots = true;
-  recorded.CountBefore = before->GeneralCount;
+  recorded.CountBefore = before.GeneralCount;
   recorded.CountAfter = table.GeneralCount;
+  std::vector<int> changedSlots;
   for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
     const auto index = static_cast<std::size_t>(slot);
-    if (before->Slots[index] != table.Slots[index])
-      recorded.SlotChanges.push_back({slot, before->Slots[index], table.Slots[index]});
+    if (before.Slots[index] != table.Slots[index]) changedSlots.push_back(slot);
+  }
+  recorded.SlotChanges.reserve(changedSlots.size());
+  for (int slot : changedSlots) {
+    const auto index = static_cast<std::size_t>(slot);
+    recorded.SlotChanges.push_back({slot, before.Slots[index], table.Slots[index]});
   }
   recorded.RegisteredRowsAfter = RegisteredRows(lists);
   recorded.RegisteredRowsBefore = std::move(rowsBefore);

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -79,6 +80,7 @@ class EditHistory {
   // How many edits were applied when the file last matched the table; nothing when that state
   // can no longer be reached (it was undone past and then replaced by a new edit).
   std::optional<std::size_t> savedAt_ = 0;
+  std::unique_ptr<GeneralTable> stepBefore_;  // RecordStep's copy of the table before the step
 };
 
 }  // namespace tavlor

@@ -15,28 +15,85 @@ std::size_t Index(int slot) {
   return static_cast<std::size_t>(slot);
 }
 
+// The links of the entry that goes to slot j, fixed while every entry is still in its old slot.
+struct FixedLinks {
+  int32_t GeneralNo = 0;
+  int32_t FatherNo = 0;
+  int32_t AffinityNo = 0;
+  int32_t FavouredFlag = 0;
+  int32_t FavouredNo = 0;
+  int32_t DislikedFlag = 0;
+  int32_t DislikedNo = 0;
+};
+
+// Puts the entry of slot order[j] into slot j for every j, in place. No entry goes to two slots,
+// so the moves form chains, each begun at a slot whose own entry is dropped or goes nowhere, and
+// cycles, which need one entry held aside.
+void MoveEntries(const std::vector<int>& order, GeneralTable& table) {
+  const std::size_t count = order.size();
+  std::vector<bool> taken(kSlotCount, false);  // the slot's entry goes to another slot
+  std::vector<bool> placed(count, false);
+  for (std::size_t j = 0; j < count; ++j) {
+    if (Index(order[j]) == j) {
+      placed[j] = true;
+    } else {
+      taken[Index(order[j])] = true;
+    }
+  }
+  auto& slots = table.Slots;
+  for (std::size_t start = 0; start < count; ++start) {
+    if (placed[start] || taken[start]) continue;
+    // Each slot written gives its entry up first: it is the next to be written, when in range.
+    for (std::size_t j = start; j < count && !placed[j]; j = Index(order[j])) {
+      slots[j] = slots[Index(order[j])];
+      placed[j] = true;
+    }
+  }
+  for (std::size_t start = 0; start < count; ++start) {
+    if (placed[start]) continue;
+    const GeneralEntry held = slots[start];
+    std::size_t j = start;
+    for (; Index(order[j]) != start; j = Index(order[j])) {
+      slots[j] = slots[Index(order[j])];
+      placed[j] = true;
+    }
+    slots[j] = held;
+    placed[j] = true;
+  }
+}
+
 // Rebuilds slots 0 .. newCount - 1 from `order` (order[j] = old slot now in j), fixing every link,
 // and puts the registered list rows in the same order (when the lists hold a row per general).
+// The table is rearranged in place: the links are worked out first, against the table as it was.
 void Rearrange(const std::vector<int>& order, GeneralTable& table, BuiltinGeneralLists& lists) {
-  const auto before = std::make_unique<GeneralTable>(table);
+  const int countBefore = table.GeneralCount;
   SlotMapping mapping;
-  mapping.NewSlotOfOld.assign(Index(before->GeneralCount), std::nullopt);
+  mapping.NewSlotOfOld.assign(Index(countBefore), std::nullopt);
   for (std::size_t j = 0; j < order.size(); ++j) mapping.NewSlotOfOld[Index(order[j])] = static_cast<int>(j);
 
+  std::vector<FixedLinks> links(order.size());
+  for (std::size_t j = 0; j < order.size(); ++j) {
+    GeneralEntry entry = table.Slots[Index(order[j])];
+    FixLinksOfEntry(entry, table, mapping, static_cast<int>(j));
+    links[j] = {entry.Appendix.GeneralNo, entry.Record.FatherNo,  entry.Record.AffinityNo,
+                entry.Links.FavouredFlag, entry.Links.FavouredNo, entry.Links.DislikedFlag,
+                entry.Links.DislikedNo};
+  }
+  MoveEntries(order, table);
   for (std::size_t j = 0; j < order.size(); ++j) {
     GeneralEntry& entry = table.Slots[j];
-    entry = before->Slots[Index(order[j])];
-    FixLinksOfEntry(entry, *before, mapping, static_cast<int>(j));
+    entry.Appendix.GeneralNo = links[j].GeneralNo;
+    entry.Record.FatherNo = links[j].FatherNo;
+    entry.Record.AffinityNo = links[j].AffinityNo;
+    entry.Links.FavouredFlag = links[j].FavouredFlag;
+    entry.Links.FavouredNo = links[j].FavouredNo;
+    entry.Links.DislikedFlag = links[j].DislikedFlag;
+    entry.Links.DislikedNo = links[j].DislikedNo;
   }
   table.GeneralCount = static_cast<int>(order.size());
 
-  const bool listsHoldEveryGeneral = lists.RowCount() >= kBuiltinRowCount + before->GeneralCount;
-  if (!listsHoldEveryGeneral) return;
-  std::vector<ListRow> rows;
-  rows.reserve(order.size());
-  for (int old : order) rows.push_back(lists.Row(kBuiltinRowCount + old));
-  lists.CutRows(kBuiltinRowCount);
-  for (const ListRow& row : rows) lists.AppendRow(row);
+  const bool listsHoldEveryGeneral = lists.RowCount() >= kBuiltinRowCount + countBefore;
+  if (listsHoldEveryGeneral) lists.ReorderRows(kBuiltinRowCount, order);
 }
 
 std::vector<int> IdentityOrder(int count) {
