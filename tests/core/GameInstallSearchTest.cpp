@@ -4,6 +4,7 @@
 
 #include "core/app/GameInstallSearch.h"
 #include "core/app/PathSettings.h"
+#include "support/PlatformSkips.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempFolder.h"
 
@@ -27,6 +28,7 @@ std::string UserRegNaming(const std::string& windowsFolder) {
 class GameInstallSearchTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    TAVLOR_SKIP_ON_WINDOWS("Wine and Proton prefixes; Windows reads the registry (RegistryTest)");
     environment.Set("HOME", home.string());
     environment.Set("USER", "player");
     environment.Set("WINEPREFIX", std::nullopt);

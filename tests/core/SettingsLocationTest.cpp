@@ -32,6 +32,7 @@ class SettingsLocationTest : public ::testing::Test {
     environment.Set("XDG_CONFIG_HOME", config.string());
     environment.Set("WINEPREFIX", (folder / "prefix").string());
     environment.Set("USER", std::string("player"));
+    environment.Set("APPDATA", config.string());  // where Windows keeps a user's own settings
     fs::create_directories(home);
     fs::create_directories(program);
   }
@@ -49,7 +50,16 @@ class SettingsLocationTest : public ::testing::Test {
   fs::path home = folder / "home";
   fs::path config = folder / "config";
   fs::path program = folder / "program";
+#ifdef _WIN32
+  fs::path userFile = config / "Tavlor" / "Set.ini";
+  // A new Set.ini goes beside the program when its folder can be written (a portable folder).
+  fs::path newFile = program / "Set.ini";
+  static constexpr char kSeparator = '\\';
+#else
   fs::path userFile = config / "tavlor" / "Set.ini";
+  fs::path newFile = userFile;
+  static constexpr char kSeparator = '/';
+#endif
   testing::ScopedEnvironment environment;
 };
 
@@ -57,13 +67,15 @@ TEST_F(SettingsLocationTest, BesideTheProgramWinsThenTheUsersOwnThenNone) {
   // None anywhere: automatic mode, and a new one goes to the user's own.
   SettingsLocation location = LocateSettings(program);
   EXPECT_EQ(location.Source, SettingsSource::NoneYet);
-  EXPECT_EQ(location.File, userFile);
+  EXPECT_EQ(location.File, newFile);
   std::vector<std::string> reports;
   const MessageReporter record = [&](std::string_view, const std::string& path) { reports.push_back(path); };
   GameInstallSearch search;
   ResolvePathsFrom(location, record, &search);
   EXPECT_TRUE(reports.empty()) << reports.front();
-  EXPECT_FALSE(search.Looked.empty());  // the automatic search ran
+#ifndef _WIN32
+  EXPECT_FALSE(search.Looked.empty());  // the automatic search ran through the Wine prefixes
+#endif
 
   fs::create_directories(userFile.parent_path());
   WriteFileBytes(userFile, "[Tavlor]\nAUTOREADPATH=0\nGAMEPATH=/user/\n");
@@ -86,6 +98,13 @@ TEST_F(SettingsLocationTest, BesideTheProgramWinsThenTheUsersOwnThenNone) {
 }
 
 TEST_F(SettingsLocationTest, UserSettingsFollowXdgConfigHomeOnlyWhenAbsolute) {
+#ifdef _WIN32
+  // Windows: %APPDATA%\Tavlor\Set.ini, and none without APPDATA.
+  EXPECT_EQ(UserSettingsFile(), userFile);
+  environment.Set("APPDATA", std::nullopt);
+  EXPECT_EQ(UserSettingsFile(), fs::path());
+  return;
+#endif
   EXPECT_EQ(UserSettingsFile(), userFile);
   environment.Set("XDG_CONFIG_HOME", std::string("relative/config"));
   EXPECT_EQ(UserSettingsFile(), home / ".config" / "tavlor" / "Set.ini");
@@ -124,7 +143,7 @@ TEST_F(SettingsLocationTest, RewritingKeepsLineOneAndUnknownLinesAndReplacesWhat
   // A file of one line without an ending, and an empty one.
   EXPECT_EQ(RewriteSettingsText("[x]", automatic), "[x]\r\nAUTOREADPATH=1\r\n");
   EXPECT_EQ(RewriteSettingsText("", automatic), "[Tavlor]\r\nAUTOREADPATH=1\r\n");
-  EXPECT_EQ(AsSettingsFolder(" /games/N13 "), "/games/N13/");
+  EXPECT_EQ(AsSettingsFolder(" /games/N13 "), std::string("/games/N13") + kSeparator);
   EXPECT_EQ(AsSettingsFolder("C:\\N13\\"), "C:\\N13\\");
 }
 
@@ -137,25 +156,27 @@ TEST_F(SettingsLocationTest, WritingReplacesTheFileSafelyAndReadsBackAsStartupRe
   EXPECT_FALSE(written.FellBackToUserSettings);
   EXPECT_EQ(written.WrittenTo, program / "Set.ini");
   EXPECT_EQ(ReadFileBytes(program / "Set.ini"),
-            "; my notes\nAUTOREADPATH=0\nTHEME=dark\nGAMEPATH=/games/N13/\nCUSTOMIZEFILE=/saves/E.13S\n"
-            "EDITKAOPATH=/faces/\n");
+            std::string("; my notes\nAUTOREADPATH=0\nTHEME=dark\nGAMEPATH=/games/N13") + kSeparator +
+                "\nCUSTOMIZEFILE=/saves/E.13S\nEDITKAOPATH=/faces" + kSeparator + "\n");
   const PathSettings paths = ResolvePathsFrom(LocationAfterWrite(location, written), {});
-  EXPECT_EQ(paths.KaoLPath, "/games/N13/grp\\KAO_l.N13");
+  EXPECT_EQ(paths.KaoLPath, std::string("/games/N13") + kSeparator + "grp\\KAO_l.N13");
   EXPECT_EQ(paths.CustomizeFile, "/saves/E.13S");
   const SettingsReading reading = ReadSettingsValues(program / "Set.ini");
   EXPECT_FALSE(reading.Values.Automatic);
-  EXPECT_EQ(reading.Values.EditKaoPath, "/faces/");
+  EXPECT_EQ(reading.Values.EditKaoPath, std::string("/faces") + kSeparator);
   for (const auto& entry : fs::directory_iterator(program))  // no temporary file left
     EXPECT_TRUE(entry.path().filename() == "Set.ini" || entry.path().filename() == "Set.ini.bak")
         << entry.path();
 
-  // No Set.ini yet: the user's own is made, folder and all.
+  // No Set.ini yet: the new one is made (on Linux the user's own, folder and all).
   fs::remove(program / "Set.ini");
+  fs::remove(program / "Set.ini.bak");
   const SettingsWriteResult first = WriteSettings(LocateSettings(program), SettingsValues{});
   ASSERT_FALSE(first.Error) << DescribeFileError(first.Error);
-  EXPECT_EQ(first.WrittenTo, userFile);
-  EXPECT_EQ(ReadFileBytes(userFile), "[Tavlor]\r\nAUTOREADPATH=1\r\n");
-  EXPECT_EQ(LocationAfterWrite(LocateSettings(program), first).Source, SettingsSource::UserSettings);
+  EXPECT_EQ(first.WrittenTo, newFile);
+  EXPECT_EQ(ReadFileBytes(newFile), "[Tavlor]\r\nAUTOREADPATH=1\r\n");
+  EXPECT_EQ(LocationAfterWrite(LocateSettings(program), first).Source,
+            newFile == userFile ? SettingsSource::UserSettings : SettingsSource::BesideProgram);
 }
 
 TEST_F(SettingsLocationTest, AnUnwritableProgramFolderFallsBackToTheUsersOwnAndSaysWhy) {
@@ -173,14 +194,14 @@ TEST_F(SettingsLocationTest, AnUnwritableProgramFolderFallsBackToTheUsersOwnAndS
   EXPECT_NE(written.BesideProgramError.Reason.find("ermission"), std::string::npos)
       << written.BesideProgramError.Reason;
   EXPECT_EQ(ReadFileBytes(program / "Set.ini"), beside);
-  EXPECT_EQ(ReadSettingsValues(userFile).Values.GamePath, "/g/");
+  EXPECT_EQ(ReadSettingsValues(userFile).Values.GamePath, std::string("/g") + kSeparator);
   EXPECT_EQ(LocationAfterWrite(location, written).File, userFile);
 }
 
 TEST_F(SettingsLocationTest, WhenNeitherPlaceCanBeWrittenNothingChangesAndTheErrorSaysWhere) {
   WriteFileBytes(program / "Set.ini", "[Tavlor]\nAUTOREADPATH=1\n");
   fs::create_directories(config);
-  WriteFileBytes(config / "tavlor", "a file where the folder belongs");
+  WriteFileBytes(userFile.parent_path(), "a file where the folder belongs");
   testing::FaultyFileCalls calls;
   calls.FailAt(0, std::errc::read_only_file_system);
   ScopedFileCalls use(calls);

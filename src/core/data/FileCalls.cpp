@@ -178,6 +178,20 @@ class SystemCalls final : public FileCalls {
     return error;
   }
   std::error_code Link(const fs::path& existing, const fs::path& newName) override {
+#ifdef _WIN32
+    // A second name of a file that another program (the game) holds open without delete sharing
+    // could be neither renamed nor removed until that program lets go: a save would leave it
+    // behind. Such a file is treated as one that cannot be linked, so its bytes are copied.
+    const HANDLE probe =
+        CreateFileW(existing.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) {
+      if (GetLastError() == ERROR_SHARING_VIOLATION)
+        return std::make_error_code(std::errc::operation_not_supported);
+    } else {
+      CloseHandle(probe);
+    }
+#endif
     std::error_code error;
     fs::create_hard_link(existing, newName, error);
     return error;
