@@ -16,7 +16,7 @@ TEST(CsvReadingTest, ReadsQuotedCellsLineBreaksAndEveryLineEnd) {
       "\"1\",\"say \"\"hi\"\"\r\nnext\"\n"
       "\n"
       "2,\rlast,\"\"");
-  ASSERT_FALSE(table.Problem) << table.Problem->Reason;
+  ASSERT_FALSE(table.Problem) << table.Problem->Line;
   EXPECT_EQ(table.Rows,
             (Rows{{"Slot", "Name"}, {"0", "a,b"}, {"1", "say \"hi\"\r\nnext"}, {"2", ""}, {"last", ""}}));
   EXPECT_EQ(table.LineOfRow, (std::vector<int>{1, 2, 3, 6, 7}));
@@ -39,28 +39,31 @@ TEST(CsvReadingTest, RefusesBrokenOrOversizedTextWithItsLine) {
   struct Case {
     std::string Text;
     int Line;
-    std::string Reason;
+    CsvTextProblem Kind;
+    std::size_t Limit;
   };
   CsvLimits limits;
   limits.MaxRows = 3;
   limits.MaxColumns = 4;
   limits.MaxCellBytes = 8;
-  for (const Case& c : std::vector<Case>{{"a\n\"op\nen", 2, "never closed"},
-                                         {"a\n\"closed\"x,b", 2, "after the closing quote"},
-                                         {"1\n2\n3\n4\n", 4, "more than 3 rows"},
-                                         {"a,b,c,d,e", 1, "more than 4 columns"},
-                                         {"a\nb\n123456789", 3, "longer than 8 bytes"}}) {
+  for (const Case& c : std::vector<Case>{{"a\n\"op\nen", 2, CsvTextProblem::QuoteNeverClosed, 0},
+                                         {"a\n\"closed\"x,b", 2, CsvTextProblem::TextAfterClosingQuote, 0},
+                                         {"1\n2\n3\n4\n", 4, CsvTextProblem::TooManyRows, 3},
+                                         {"a,b,c,d,e", 1, CsvTextProblem::TooManyColumns, 4},
+                                         {"a,b,c,d,", 1, CsvTextProblem::TooManyColumns, 4},
+                                         {"a\nb\n123456789", 3, CsvTextProblem::CellTooLong, 8}}) {
     SCOPED_TRACE(c.Text);
     const CsvTable table = ReadCsv(c.Text, limits);
     ASSERT_TRUE(table.Problem);
     EXPECT_EQ(table.Problem->Line, c.Line);
-    EXPECT_NE(table.Problem->Reason.find(c.Reason), std::string::npos) << table.Problem->Reason;
+    EXPECT_EQ(table.Problem->Kind, c.Kind);
+    EXPECT_EQ(table.Problem->Limit, c.Limit);
     EXPECT_TRUE(table.Rows.empty());
   }
   // A long cell is refused once it passes the limit, not after reading it all.
   const CsvTable huge = ReadCsv("\"" + std::string(50'000'000, 'x'));
   ASSERT_TRUE(huge.Problem);
-  EXPECT_NE(huge.Problem->Reason.find("longer than"), std::string::npos);
+  EXPECT_EQ(huge.Problem->Kind, CsvTextProblem::CellTooLong);
 }
 
 }  // namespace

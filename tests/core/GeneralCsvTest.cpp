@@ -100,7 +100,7 @@ TEST_F(GeneralCsvTest, AFullTableComesBackByteForByte) {
   EXPECT_EQ(sheet.substr(0, 3), kUtf8ByteOrderMark);
   EXPECT_EQ(sheet.substr(3, sheet.find("\r\n") - 3).substr(0, 31), "Slot,FamilyName,GivenName,Famil");
   const CsvImportResult result = Import(sheet);
-  ASSERT_FALSE(result.Problem) << result.Problem->Reason;
+  ASSERT_FALSE(result.Problem) << static_cast<int>(result.Problem->Kind);
   EXPECT_EQ(result.Changed, 0);
   EXPECT_TRUE(*table == *before);
   EXPECT_EQ(ExportGeneralsCsv(*table, *tables, codec), sheet);
@@ -129,7 +129,7 @@ TEST_F(GeneralCsvTest, ColumnsMayBeMissingOrReorderedAndRowsAddGenerals) {
   table->GeneralCount = 2;
   lists.CutRows(kBuiltinRowCount + 2);
   const CsvImportResult result = Import("Leadership,Slot\n\"99\",1\n 77 ,2\n");
-  ASSERT_FALSE(result.Problem) << result.Problem->Reason;
+  ASSERT_FALSE(result.Problem) << static_cast<int>(result.Problem->Kind);
   EXPECT_EQ(result.Changed, 1);
   EXPECT_EQ(result.Added, 1);
   EXPECT_EQ(table->GeneralCount, 3);
@@ -139,41 +139,67 @@ TEST_F(GeneralCsvTest, ColumnsMayBeMissingOrReorderedAndRowsAddGenerals) {
   EXPECT_EQ(lists.RowCount(), kBuiltinRowCount + 3);
 }
 
-TEST_F(GeneralCsvTest, RefusalsNameLineAndColumnAndApplyNothing) {
+TEST_F(GeneralCsvTest, RefusalsNameLineColumnAndWhyAndApplyNothing) {
   const auto before = std::make_unique<GeneralTable>(*table);
   struct Case {
     std::string Text;
     int Line;
     std::string Column;
-    std::string Reason;
+    CsvRefusal Kind;
+    std::optional<std::pair<long long, long long>> Range;  // Low and High, where the kind has them
   };
-  for (const Case& c :
-       std::vector<Case>{{WithCell(3, "AptBow", "X"), 5, "AptBow", "D, C, B, A or S"},
-                         {WithCell(3, "Leadership", "121"), 5, "Leadership", "1 to 120"},
-                         {WithCell(3, "Leadership", "12a"), 5, "Leadership", "whole number"},
-                         {WithCell(9, "FatherNo", "11000"), 11, "FatherNo", "10000 + a slot"},
-                         {WithCell(9, "GivenName", "日本"), 11, "GivenName", "GBK"},
-                         {WithCell(9, "BioLine1", std::string(19, 'a')), 11, "BioLine1", "cannot store"},
-                         {WithCell(9, "BirthYear", "1460"), 11, "DeathYear", "lifespan"},
-                         {"Slot,Nickname\n0,x\n", 1, "Nickname", "no such column"},
-                         {"Slot,Valor,Valor\n", 1, "Valor", "twice"},
-                         {"Valor\n1\n", 1, "Slot", "missing"},
-                         {"Slot\n0\n0\n", 3, "Slot", "twice"},
-                         {"Slot,Valor\n1001,1\n", 2, "Slot", "0 to 999"},
-                         {"", 0, "", "empty"},
-                         {"Slot\n\"0\n", 2, "", "never closed"}}) {
-    SCOPED_TRACE(c.Column + ": " + c.Reason);
+  using R = CsvRefusal;
+  std::string manyRows = "Slot\n";
+  for (int row = 0; row < 1100; ++row) manyRows += "0\n";
+  std::string manyColumns = "Slot";
+  for (int column = 0; column < 256; ++column) manyColumns += ",x";
+  for (const Case& c : std::vector<Case>{
+           {WithCell(3, "AptBow", "X"), 5, "AptBow", R::NotAptitude, {}},
+           {WithCell(3, "Leadership", "121"), 5, "Leadership", R::NumberOutOfRange, {{1, 120}}},
+           {WithCell(3, "Leadership", "12a"), 5, "Leadership", R::NotWholeNumber, {}},
+           {WithCell(3, "Status", "5"), 5, "Status", R::NotStatus, {}},
+           {WithCell(9, "FatherNo", "11000"), 11, "FatherNo", R::NotLink, {{2305, 10999}}},
+           {WithCell(9, "FavouredNo", "x"), 11, "FavouredNo", R::NotWholeNumber, {}},
+           {WithCell(9, "GivenName", "日本"), 11, "GivenName", R::NotGbk, {}},
+           {WithCell(9, "BioLine1", std::string(19, 'a')), 11, "BioLine1", R::NotStorable, {}},
+           {WithCell(9, "FamilyName", "織田織田織田"), 11, "FamilyName", R::TooWide, {{0, 11}}},
+           {WithCell(9, "BirthYear", "1460"), 11, "DeathYear", R::LifespanOutOfRange, {{16, 110}}},
+           {"Slot,Nickname\n0,x\n", 1, "Nickname", R::NoSuchColumn, {}},
+           {"Slot,Valor,Valor\n", 1, "Valor", R::ColumnTwice, {}},
+           {"Valor\n1\n", 1, "Slot", R::SlotColumnMissing, {}},
+           {"Slot\n0\n0\n", 3, "Slot", R::SlotTwice, {}},
+           {"Slot,Valor\n1001,1\n", 2, "Slot", R::SlotOutOfRange, {{0, 999}}},
+           {"Slot\n0,1\n", 2, "", R::TooManyCells, {}},
+           {"", 0, "", R::NoHeader, {}},
+           {"Slot\n\"0\n", 2, "", R::QuoteNeverClosed, {}},
+           {"Slot\n\"0\"1\n", 2, "", R::TextAfterClosingQuote, {}},
+           {"Slot\n" + std::string(5000, '0') + "\n", 2, "", R::CellTooLong, {{0, 4096}}},
+           {manyRows, 1101, "", R::TooManyRows, {{0, 1100}}},
+           {manyColumns, 1, "", R::TooManyColumns, {{0, 256}}}}) {
+    SCOPED_TRACE(c.Column + ": " + std::to_string(static_cast<int>(c.Kind)));
     const CsvImportResult result = Import(c.Text);
     ASSERT_TRUE(result.Problem);
     EXPECT_EQ(result.Problem->Line, c.Line);
     EXPECT_EQ(result.Problem->Column, c.Column);
-    EXPECT_NE(result.Problem->Reason.find(c.Reason), std::string::npos) << result.Problem->Reason;
+    EXPECT_EQ(result.Problem->Kind, c.Kind);
+    if (c.Range) {
+      EXPECT_EQ(result.Problem->Low, c.Range->first);
+      EXPECT_EQ(result.Problem->High, c.Range->second);
+    }
     EXPECT_TRUE(*table == *before);
   }
+  const CsvImportResult leadership = Import(WithCell(3, "Leadership", "121"));
+  ASSERT_TRUE(leadership.Problem);
+  EXPECT_EQ(leadership.Problem->Value, 121);
+  const CsvImportResult wide = Import(WithCell(9, "FamilyName", "織田織田織田"));
+  ASSERT_TRUE(wide.Problem);
+  EXPECT_EQ(wide.Problem->Value, 12);
+
   table->GeneralCount = 2;
   const CsvImportResult gap = Import("Slot\n3\n");
   ASSERT_TRUE(gap.Problem);
-  EXPECT_NE(gap.Problem->Reason.find("slot 2 is missing"), std::string::npos);
+  EXPECT_EQ(gap.Problem->Kind, CsvRefusal::SlotLeftOut);
+  EXPECT_EQ(gap.Problem->Value, 2);
 }
 
 }  // namespace

@@ -277,6 +277,49 @@ class ListCommandsTest : public QObject {
     QVERIFY(!program.Context->History.CanUndo());
   }
 
+  void refusalsOfASheetOrAMergeSayWhyInChineseInTheLanguageInForce() {
+    tavlor::testing::LanguageGuard guard;
+    const bool traditional = ShipsTables();
+    ListProgram program(3, traditional);
+    const std::string before = program.TableBytes();
+    const std::filesystem::path sheet = program.Folder().Game() / "refused.csv";
+    const auto import = [&](const std::string& text) {
+      tavlor::testing::WriteFileBytes(sheet, text);
+      program.Prompts.ChooseNextFile(QString::fromStdString(sheet.string()));
+      program.List->M_SheetImport->trigger();
+      const QString shown = program.Prompts.Messages().last().Text;
+      // The file, where the sheet went wrong, why, and that nothing came in.
+      return shown.section(QLatin1Char('\n'), 1);
+    };
+    QCOMPARE(import("Slot,Leadership\n0,121\n"),
+             QStringLiteral("第 2 行，列 Leadership\n必须是 1 到 120\n未导入任何内容。"));
+    QCOMPARE(import("Slot,FatherNo\n0,5\n1,20000\n"),
+             QStringLiteral("第 3 行，列 FatherNo\n必须是 -1、0 到 2305，或在用武将的编号 10000 到 10002\n"
+                            "未导入任何内容。"));
+    QCOMPARE(import("Slot,Status\n2,5\n"),
+             QStringLiteral("第 2 行，列 Status\n必须是 7（家臣）或 3（浪人）\n未导入任何内容。"));
+    QCOMPARE(import("Slot\n4\n"),
+             QStringLiteral("列 Slot\n缺少编号 3：新武将必须紧接在最后一名武将之后\n未导入任何内容。"));
+    QCOMPARE(import("Slot,Nickname\n0,x\n"),
+             QStringLiteral("第 1 行，列 Nickname\n没有这一列\n未导入任何内容。"));
+    QCOMPARE(import(""), QStringLiteral("表格是空的，没有标题行\n未导入任何内容。"));
+    QVERIFY(program.TableBytes() == before);
+    QVERIFY(!program.Context->History.CanUndo());
+
+    program.Prompts.ChooseNextFile(
+        QString::fromStdString((program.Folder().Game() / "missing.13S").string()));
+    program.List->M_Merge->trigger();
+    QCOMPARE(program.Prompts.Messages().last().What, Kind::Error);
+    QVERIFY(program.Prompts.Messages().last().Text.endsWith(QStringLiteral("\n找不到这个文件。")));
+
+    if (!traditional) QSKIP("the shipped character tables are not in this checkout: Traditional not checked");
+    program.List->M_BIG->trigger();
+    QCOMPARE(import("Slot,Leadership\n0,12a\n"),
+             QStringLiteral("第 2 行，列 Leadership\n不是整数\n未導入任何內容。"));
+    QCOMPARE(import("Slot,Status\n2,5\n"),
+             QStringLiteral("第 2 行，列 Status\n必須是 7（家臣）或 3（浪人）\n未導入任何內容。"));
+  }
+
   void theMenuSpeaksTraditionalAfterASwitch() {
     if (!ShipsTables()) QSKIP("the shipped character tables are not in this checkout");
     tavlor::testing::LanguageGuard guard;

@@ -37,11 +37,23 @@ struct Context {
   int GeneralCountAfter;  // registered links may name any general the sheet leaves in use
 };
 
+// A cell's refusal: the kind and its numbers, the line and column filled in by the caller.
+using CellRefusal = std::optional<CsvImportProblem>;
+
+CsvImportProblem Refusal(CsvRefusal kind, long long value = 0, long long low = 0, long long high = 0) {
+  CsvImportProblem problem;
+  problem.Kind = kind;
+  problem.Value = value;
+  problem.Low = low;
+  problem.High = high;
+  return problem;
+}
+
 struct Column {
   std::string Name;
   std::function<std::string(const GeneralEntry&, const Context&)> Export;
-  // Empty for a column that is only for reading; returns a reason when the cell is refused.
-  std::function<std::string(GeneralEntry&, const std::string&, const Context&)> Import;
+  // Empty for a column that is only for reading; says why when the cell is refused.
+  std::function<CellRefusal(GeneralEntry&, const std::string&, const Context&)> Import;
 };
 
 std::optional<long long> WholeNumber(std::string_view cell) {
@@ -59,13 +71,13 @@ Column NumberColumn(std::string name, long long low, long long high, Field field
           [field](const GeneralEntry& e, const Context&) {
             return std::to_string(field(const_cast<GeneralEntry&>(e)));
           },
-          [field, low, high](GeneralEntry& e, const std::string& cell, const Context&) -> std::string {
+          [field, low, high](GeneralEntry& e, const std::string& cell, const Context&) -> CellRefusal {
             const auto number = WholeNumber(cell);
-            if (!number) return "not a whole number";
+            if (!number) return Refusal(CsvRefusal::NotWholeNumber);
             if (*number < low || *number > high)
-              return "must be " + std::to_string(low) + " to " + std::to_string(high);
+              return Refusal(CsvRefusal::NumberOutOfRange, *number, low, high);
             field(e) = static_cast<std::remove_reference_t<decltype(field(e))>>(*number);
-            return {};
+            return std::nullopt;
           }};
 }
 
@@ -81,19 +93,19 @@ Column TextColumn(std::string name, bool trimmed, TextField<Width> GeneralRecord
           [field](const GeneralEntry& e, const Context& c) {
             return c.Codec.Utf8OfGbk(ShownTextOfField(FieldBytes(e.Record.*field), c.Tables, true));
           },
-          [=](GeneralEntry& e, const std::string& cell, const Context& c) -> std::string {
+          [=](GeneralEntry& e, const std::string& cell, const Context& c) -> CellRefusal {
             auto gbk = c.Codec.GbkOfUtf8(cell);
-            if (!gbk) return "holds a character GBK cannot carry (or is no UTF-8)";
+            if (!gbk) return Refusal(CsvRefusal::NotGbk);
             const std::string text(trimmed ? TrimBlanks(*gbk) : std::string_view(*gbk));
             const TextBudget budget = BudgetOfBox(std::nullopt, text, Width, trimmed, c.Tables, true);
-            if (budget.Unstorable) return "holds a character the game cannot store (no Shift-JIS form)";
+            if (budget.Unstorable) return Refusal(CsvRefusal::NotStorable);
             if (budget.OverWidth())
-              return "is " + std::to_string(budget.Bytes) + " bytes in Shift-JIS; the field holds " +
-                     std::to_string(Width);
+              return Refusal(CsvRefusal::TooWide, static_cast<long long>(budget.Bytes), 0,
+                             static_cast<long long>(Width));
             const std::string stored = StoredBytesOfShownText(text, Width, c.Tables, true);
             StoreField(e.Record.*field, stored);
             if (breakByte) e.Record.*breakByte = IsDoubleByteCodes(stored, Width / 2) ? 10 : 0;
-            return {};
+            return std::nullopt;
           }};
 }
 
@@ -105,15 +117,15 @@ Column AptitudeColumn(std::string name, int32_t GeneralRecord::*field) {
             return value >= 0 && value < 5 ? std::string(kAptitudeLetters[static_cast<std::size_t>(value)])
                                            : std::to_string(value);
           },
-          [field](GeneralEntry& e, const std::string& cell, const Context&) -> std::string {
+          [field](GeneralEntry& e, const std::string& cell, const Context&) -> CellRefusal {
             const std::string_view letter = TrimBlanks(cell);
             for (std::size_t k = 0; k < kAptitudeLetters.size(); ++k) {
               if (letter == kAptitudeLetters[k] || (letter.size() == 1 && letter[0] == "dcbas"[k])) {
                 e.Record.*field = static_cast<int32_t>(k);
-                return {};
+                return std::nullopt;
               }
             }
-            return "must be D, C, B, A or S";
+            return Refusal(CsvRefusal::NotAptitude);
           }};
 }
 
@@ -123,19 +135,21 @@ bool LinkIsValid(long long number, const Context& c) {
          (registered >= 0 && registered < c.GeneralCountAfter);
 }
 
-std::string LinkReason(const Context& c) {
-  return "must be -1, 0 to " + std::to_string(kLastBuiltinGeneral) + ", or 10000 + a slot in use (10000 to " +
-         std::to_string(kRegisteredGeneralBase + c.GeneralCountAfter - 1) + ")";
+// A refused link, or nothing: a whole number that names nothing a link may name is refused.
+CellRefusal LinkRefusal(const std::optional<long long>& number, const Context& c) {
+  if (!number) return Refusal(CsvRefusal::NotWholeNumber);
+  if (LinkIsValid(*number, c)) return std::nullopt;
+  return Refusal(CsvRefusal::NotLink, *number, kLastBuiltinGeneral,
+                 kRegisteredGeneralBase + c.GeneralCountAfter - 1);
 }
 
 Column RecordLinkColumn(std::string name, int32_t GeneralRecord::*field) {
   return {name, [field](const GeneralEntry& e, const Context&) { return std::to_string(e.Record.*field); },
-          [field](GeneralEntry& e, const std::string& cell, const Context& c) -> std::string {
+          [field](GeneralEntry& e, const std::string& cell, const Context& c) -> CellRefusal {
             const auto number = WholeNumber(cell);
-            if (!number) return "not a whole number";
-            if (!LinkIsValid(*number, c)) return LinkReason(c);
+            if (auto refused = LinkRefusal(number, c)) return refused;
             e.Record.*field = static_cast<int32_t>(*number);
-            return {};
+            return std::nullopt;
           }};
 }
 
@@ -144,10 +158,9 @@ Column PairLinkColumn(std::string name, int32_t GeneralLinks::*flag, int32_t Gen
           [=](const GeneralEntry& e, const Context&) {
             return std::to_string(e.Links.*flag == 1 ? e.Links.*value : -1);
           },
-          [=](GeneralEntry& e, const std::string& cell, const Context& c) -> std::string {
+          [=](GeneralEntry& e, const std::string& cell, const Context& c) -> CellRefusal {
             const auto number = WholeNumber(cell);
-            if (!number) return "not a whole number";
-            if (!LinkIsValid(*number, c)) return LinkReason(c);
+            if (auto refused = LinkRefusal(number, c)) return refused;
             // As the editor stores it: -1 clears the flag and keeps the old value unwritten.
             if (*number == -1) {
               e.Links.*flag = 0;
@@ -155,7 +168,7 @@ Column PairLinkColumn(std::string name, int32_t GeneralLinks::*flag, int32_t Gen
               e.Links.*flag = 1;
               e.Links.*value = static_cast<int32_t>(*number);
             }
-            return {};
+            return std::nullopt;
           }};
 }
 
@@ -203,9 +216,9 @@ const std::vector<Column>& Columns() {
         NumberColumn("Status", 3, 7, [](GeneralEntry& e) -> int32_t& { return e.Appendix.Status; });
     const auto anyStatus = status.Import;
     status.Import = [anyStatus](GeneralEntry& e, const std::string& cell,
-                                const Context& context) -> std::string {
+                                const Context& context) -> CellRefusal {
       const auto number = WholeNumber(cell);
-      if (!number || (*number != 7 && *number != 3)) return "must be 7 (retainer) or 3 (ronin)";
+      if (!number || (*number != 7 && *number != 3)) return Refusal(CsvRefusal::NotStatus);
       return anyStatus(e, cell, context);
     };
     c.push_back(status);
@@ -236,6 +249,22 @@ const std::vector<Column>& Columns() {
 
 constexpr std::string_view kSlotColumn = "Slot";
 
+CsvRefusal RefusalOfText(CsvTextProblem problem) {
+  switch (problem) {
+    case CsvTextProblem::TooManyRows:
+      return CsvRefusal::TooManyRows;
+    case CsvTextProblem::TooManyColumns:
+      return CsvRefusal::TooManyColumns;
+    case CsvTextProblem::CellTooLong:
+      return CsvRefusal::CellTooLong;
+    case CsvTextProblem::QuoteNeverClosed:
+      return CsvRefusal::QuoteNeverClosed;
+    case CsvTextProblem::TextAfterClosingQuote:
+      break;
+  }
+  return CsvRefusal::TextAfterClosingQuote;
+}
+
 }  // namespace
 
 std::string ExportGeneralsCsv(const GeneralTable& table, TextTables& tables, const CsvTextCodec& codec) {
@@ -256,13 +285,18 @@ std::string ExportGeneralsCsv(const GeneralTable& table, TextTables& tables, con
 CsvImportResult ImportGeneralsCsv(std::string_view text, GeneralTable& table, BuiltinGeneralLists& lists,
                                   TextTables& tables, const CsvTextCodec& codec) {
   CsvImportResult result;
-  const auto refuse = [&](int line, std::string column, std::string reason) {
-    result.Problem = CsvImportProblem{line, std::move(column), std::move(reason)};
+  const auto refuse = [&](int line, std::string column, CsvImportProblem problem) {
+    problem.Line = line;
+    problem.Column = std::move(column);
+    result.Problem = std::move(problem);
     return result;
   };
   const CsvTable sheet = ReadCsv(text);
-  if (sheet.Problem) return refuse(sheet.Problem->Line, "", sheet.Problem->Reason);
-  if (sheet.Rows.empty()) return refuse(0, "", "the sheet is empty: no header row");
+  if (sheet.Problem)
+    return refuse(
+        sheet.Problem->Line, "",
+        Refusal(RefusalOfText(sheet.Problem->Kind), 0, 0, static_cast<long long>(sheet.Problem->Limit)));
+  if (sheet.Rows.empty()) return refuse(0, "", Refusal(CsvRefusal::NoHeader));
 
   // The header: the slot column, then any of the columns, each once, in any order.
   const std::vector<std::string>& header = sheet.Rows[0];
@@ -274,16 +308,17 @@ CsvImportResult ImportGeneralsCsv(std::string_view text, GeneralTable& table, Bu
         std::find_if(Columns().begin(), Columns().end(), [&](const Column& c) { return c.Name == name; });
     const bool seen = std::any_of(header.begin(), header.begin() + static_cast<std::ptrdiff_t>(i),
                                   [&](const std::string& earlier) { return TrimBlanks(earlier) == name; });
-    if (seen) return refuse(sheet.LineOfRow[0], std::string(name), "the column is there twice");
+    if (seen) return refuse(sheet.LineOfRow[0], std::string(name), Refusal(CsvRefusal::ColumnTwice));
     if (name == kSlotColumn) {
       slotCell = i;
     } else if (found == Columns().end()) {
-      return refuse(sheet.LineOfRow[0], std::string(name), "no such column");
+      return refuse(sheet.LineOfRow[0], std::string(name), Refusal(CsvRefusal::NoSuchColumn));
     } else {
       columnOfCell[i] = &*found;
     }
   }
-  if (!slotCell) return refuse(sheet.LineOfRow[0], std::string(kSlotColumn), "the column is missing");
+  if (!slotCell)
+    return refuse(sheet.LineOfRow[0], std::string(kSlotColumn), Refusal(CsvRefusal::SlotColumnMissing));
 
   // The slots: each once; new ones continue right behind the last general.
   const int count = table.GeneralCount;
@@ -293,21 +328,21 @@ CsvImportResult ImportGeneralsCsv(std::string_view text, GeneralTable& table, Bu
   for (std::size_t r = 1; r < sheet.Rows.size(); ++r) {
     const auto& row = sheet.Rows[r];
     const int line = sheet.LineOfRow[r];
-    if (row.size() > header.size()) return refuse(line, "", "more cells than the header has columns");
+    if (row.size() > header.size()) return refuse(line, "", Refusal(CsvRefusal::TooManyCells));
     const auto slot = *slotCell < row.size() ? WholeNumber(row[*slotCell]) : std::nullopt;
     if (!slot || *slot < 0 || *slot >= static_cast<long long>(kSlotCount))
-      return refuse(line, std::string(kSlotColumn), "must be a slot from 0 to 999");
+      return refuse(
+          line, std::string(kSlotColumn),
+          Refusal(CsvRefusal::SlotOutOfRange, slot.value_or(0), 0, static_cast<long long>(kSlotCount) - 1));
     if (named[static_cast<std::size_t>(*slot)])
-      return refuse(line, std::string(kSlotColumn), "the slot is there twice");
+      return refuse(line, std::string(kSlotColumn), Refusal(CsvRefusal::SlotTwice, *slot));
     named[static_cast<std::size_t>(*slot)] = true;
     slotOfRow[r] = static_cast<int>(*slot);
     highest = std::max(highest, static_cast<int>(*slot));
   }
   for (int slot = count; slot <= highest; ++slot) {
     if (!named[static_cast<std::size_t>(slot)])
-      return refuse(
-          0, std::string(kSlotColumn),
-          "slot " + std::to_string(slot) + " is missing: new generals go right behind the last one");
+      return refuse(0, std::string(kSlotColumn), Refusal(CsvRefusal::SlotLeftOut, slot));
   }
 
   auto changed = std::make_unique<GeneralTable>(table);
@@ -325,16 +360,15 @@ CsvImportResult ImportGeneralsCsv(std::string_view text, GeneralTable& table, Bu
       if (!column || !column->Import) continue;
       // A cell as the export wrote it keeps the field as it is stored.
       if (row[i] == column->Export(before, context)) continue;
-      if (const std::string reason = column->Import(entry, row[i], context); !reason.empty())
-        return refuse(line, column->Name, reason);
+      if (CellRefusal refused = column->Import(entry, row[i], context))
+        return refuse(line, column->Name, std::move(*refused));
     }
     const int64_t lifespan = LifespanOf(entry.Record.BirthYear, entry.Record.DeathYear);
     const bool yearsChanged = entry.Record.BirthYear != before.Record.BirthYear ||
                               entry.Record.DeathYear != before.Record.DeathYear || adding;
     if (yearsChanged && (lifespan < kMinLifespan || lifespan > kMaxLifespan))
       return refuse(line, "DeathYear",
-                    "the lifespan would be " + std::to_string(lifespan) + " years; it must be " +
-                        std::to_string(kMinLifespan) + " to " + std::to_string(kMaxLifespan));
+                    Refusal(CsvRefusal::LifespanOutOfRange, lifespan, kMinLifespan, kMaxLifespan));
     if (adding) {
       ++result.Added;
     } else if (!(entry == before)) {

@@ -29,7 +29,9 @@ class CsvReader {
     ++line_;
   }
 
-  void Refuse(int line, std::string reason) { table_.Problem = CsvProblem{line, std::move(reason)}; }
+  void Refuse(int line, CsvTextProblem kind, std::size_t limit = 0) {
+    table_.Problem = CsvProblem{line, kind, limit};
+  }
 
   void ReadRow() {
     if (AtLineEnd()) {  // a line with nothing on it
@@ -37,12 +39,12 @@ class CsvReader {
       return;
     }
     if (table_.Rows.size() >= limits_.MaxRows)
-      return Refuse(line_, "more than " + std::to_string(limits_.MaxRows) + " rows");
+      return Refuse(line_, CsvTextProblem::TooManyRows, limits_.MaxRows);
     const int firstLine = line_;
     std::vector<std::string> row;
     while (true) {
       if (row.size() >= limits_.MaxColumns)
-        return Refuse(line_, "more than " + std::to_string(limits_.MaxColumns) + " columns");
+        return Refuse(line_, CsvTextProblem::TooManyColumns, limits_.MaxColumns);
       std::string cell;
       if (!ReadCell(cell)) return;
       row.push_back(std::move(cell));
@@ -54,7 +56,7 @@ class CsvReader {
       ++position_;                      // the comma
       if (position_ >= text_.size()) {  // a comma at the very end: one more empty cell
         if (row.size() >= limits_.MaxColumns)
-          return Refuse(line_, "more than " + std::to_string(limits_.MaxColumns) + " columns");
+          return Refuse(line_, CsvTextProblem::TooManyColumns, limits_.MaxColumns);
         row.emplace_back();
         break;
       }
@@ -66,7 +68,7 @@ class CsvReader {
   // NUL bytes are kept: a text field whose stored bytes are not text is exported as they convert.
   bool Append(std::string& cell, char c) {
     if (cell.size() >= limits_.MaxCellBytes) {
-      Refuse(line_, "a cell longer than " + std::to_string(limits_.MaxCellBytes) + " bytes");
+      Refuse(line_, CsvTextProblem::CellTooLong, limits_.MaxCellBytes);
       return false;
     }
     cell.push_back(c);
@@ -87,7 +89,7 @@ class CsvReader {
     ++position_;
     while (true) {
       if (position_ >= text_.size()) {
-        Refuse(openedOn, "a quote opened on this line is never closed");
+        Refuse(openedOn, CsvTextProblem::QuoteNeverClosed);
         return false;
       }
       const char c = text_[position_];
@@ -99,7 +101,7 @@ class CsvReader {
         }
         ++position_;
         if (position_ < text_.size() && text_[position_] != ',' && !AtLineEnd()) {
-          Refuse(line_, "text after the closing quote of a cell");
+          Refuse(line_, CsvTextProblem::TextAfterClosingQuote);
           return false;
         }
         return true;

@@ -17,9 +17,18 @@ struct CsvLimits {
   std::size_t MaxCellBytes = 4096;  // far above any field's width, far below harm
 };
 
+enum class CsvTextProblem {
+  TooManyRows,            // more rows than CsvLimits::MaxRows
+  TooManyColumns,         // a row of more cells than CsvLimits::MaxColumns
+  CellTooLong,            // a cell of more bytes than CsvLimits::MaxCellBytes
+  QuoteNeverClosed,       // a quoted cell runs to the end of the text
+  TextAfterClosingQuote,  // a quoted cell is followed by more than a comma or a line end
+};
+
 struct CsvProblem {
   int Line = 0;  // 1-based line of the file where the problem is
-  std::string Reason;
+  CsvTextProblem Kind = CsvTextProblem::TooManyRows;
+  std::size_t Limit = 0;  // the limit passed, for the kinds that pass one
 };
 
 struct CsvTable {

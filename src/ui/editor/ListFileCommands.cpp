@@ -70,8 +70,8 @@ std::unique_ptr<GeneralTable> ReadOtherEditData(const QString& file) {
     FileError error;
     error.What = FileError::Kind::CannotOpen;
     error.Path = PathOf(file);
-    error.Reason = "No such file";
-    CurrentPrompter().Error(DescribeFileProblem(Caption(texts::MergeReadFailed), error, QString()), title);
+    CurrentPrompter().Error(
+        DescribeFileProblem(Caption(texts::MergeReadFailed), error, Caption(texts::MergeFileMissing)), title);
     return nullptr;
   }
   auto other = std::make_unique<GeneralTable>();
@@ -86,6 +86,57 @@ std::unique_ptr<GeneralTable> ReadOtherEditData(const QString& file) {
     return nullptr;
   }
   return other;
+}
+
+// Why a sheet was refused, in the language in force.
+QString SheetRefusalText(const CsvImportProblem& problem) {
+  switch (problem.Kind) {
+    case CsvRefusal::TooManyRows:
+      return Caption(texts::SheetTooManyRows).arg(problem.High);
+    case CsvRefusal::TooManyColumns:
+      return Caption(texts::SheetTooManyColumns).arg(problem.High);
+    case CsvRefusal::CellTooLong:
+      return Caption(texts::SheetCellTooLong).arg(problem.High);
+    case CsvRefusal::QuoteNeverClosed:
+      return Caption(texts::SheetQuoteNeverClosed);
+    case CsvRefusal::TextAfterClosingQuote:
+      return Caption(texts::SheetTextAfterQuote);
+    case CsvRefusal::NoHeader:
+      return Caption(texts::SheetNoHeader);
+    case CsvRefusal::ColumnTwice:
+      return Caption(texts::SheetColumnTwice);
+    case CsvRefusal::NoSuchColumn:
+      return Caption(texts::SheetNoSuchColumn);
+    case CsvRefusal::SlotColumnMissing:
+      return Caption(texts::SheetSlotColumnMissing);
+    case CsvRefusal::TooManyCells:
+      return Caption(texts::SheetTooManyCells);
+    case CsvRefusal::SlotOutOfRange:
+      return Caption(texts::SheetSlotOutOfRange).arg(problem.Low).arg(problem.High);
+    case CsvRefusal::SlotTwice:
+      return Caption(texts::SheetSlotTwice);
+    case CsvRefusal::SlotLeftOut:
+      return Caption(texts::SheetSlotLeftOut).arg(problem.Value);
+    case CsvRefusal::NotWholeNumber:
+      return Caption(texts::SheetNotWholeNumber);
+    case CsvRefusal::NumberOutOfRange:
+      return Caption(texts::SheetNumberOutOfRange).arg(problem.Low).arg(problem.High);
+    case CsvRefusal::NotStatus:
+      return Caption(texts::SheetNotStatus);
+    case CsvRefusal::NotAptitude:
+      return Caption(texts::SheetNotAptitude);
+    case CsvRefusal::NotGbk:
+      return Caption(texts::SheetNotGbk);
+    case CsvRefusal::NotStorable:
+      return Caption(texts::SheetNotStorable);
+    case CsvRefusal::TooWide:
+      return Caption(texts::SheetTooWide).arg(problem.Value).arg(problem.High);
+    case CsvRefusal::NotLink:
+      return Caption(texts::SheetNotLink).arg(problem.Low).arg(problem.High);
+    case CsvRefusal::LifespanOutOfRange:
+      return Caption(texts::SheetLifespan).arg(problem.Value).arg(problem.Low).arg(problem.High);
+  }
+  return QString();
 }
 
 std::vector<int> SlotRange(int first, int count) {
@@ -181,12 +232,15 @@ void ImportGeneralSheet(ProgramContext& context, Form1& form1, Form2& form2, QSt
   });
   if (const auto& problem = result.Problem) {
     QString where = file;
-    if (problem->Line > 0)
+    const QString column = QString::fromStdString(problem->Column);
+    if (problem->Line > 0) {
       where += QStringLiteral("\n") + Caption(texts::SheetProblemLine).arg(problem->Line);
-    if (!problem->Column.empty())
-      where += Caption(texts::SheetProblemColumn).arg(QString::fromStdString(problem->Column));
-    CurrentPrompter().Warn(where + QStringLiteral("\n") + QString::fromStdString(problem->Reason) +
-                               QStringLiteral("\n") + Caption(texts::SheetNothingApplied),
+      if (!column.isEmpty()) where += Caption(texts::SheetProblemColumn).arg(column);
+    } else if (!column.isEmpty()) {
+      where += QStringLiteral("\n") + Caption(texts::SheetProblemColumnOnly).arg(column);
+    }
+    CurrentPrompter().Warn(where + QStringLiteral("\n") + SheetRefusalText(*problem) + QStringLiteral("\n") +
+                               Caption(texts::SheetNothingApplied),
                            title);
     return;
   }
