@@ -41,12 +41,7 @@ struct Context {
 using CellRefusal = std::optional<CsvImportProblem>;
 
 CsvImportProblem Refusal(CsvRefusal kind, long long value = 0, long long low = 0, long long high = 0) {
-  CsvImportProblem problem;
-  problem.Kind = kind;
-  problem.Value = value;
-  problem.Low = low;
-  problem.High = high;
-  return problem;
+  return CsvImportProblem{0, {}, kind, value, low, high};
 }
 
 struct Column {

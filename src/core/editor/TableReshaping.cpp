@@ -20,10 +20,7 @@ struct FixedLinks {
   int32_t GeneralNo = 0;
   int32_t FatherNo = 0;
   int32_t AffinityNo = 0;
-  int32_t FavouredFlag = 0;
-  int32_t FavouredNo = 0;
-  int32_t DislikedFlag = 0;
-  int32_t DislikedNo = 0;
+  GeneralLinks Pairs;
 };
 
 // Puts the entry of slot order[j] into slot j for every j, in place. No entry goes to two slots,
@@ -75,9 +72,7 @@ void Rearrange(const std::vector<int>& order, GeneralTable& table, BuiltinGenera
   for (std::size_t j = 0; j < order.size(); ++j) {
     GeneralEntry entry = table.Slots[Index(order[j])];
     FixLinksOfEntry(entry, table, mapping, static_cast<int>(j));
-    links[j] = {entry.Appendix.GeneralNo, entry.Record.FatherNo,  entry.Record.AffinityNo,
-                entry.Links.FavouredFlag, entry.Links.FavouredNo, entry.Links.DislikedFlag,
-                entry.Links.DislikedNo};
+    links[j] = {entry.Appendix.GeneralNo, entry.Record.FatherNo, entry.Record.AffinityNo, entry.Links};
   }
   MoveEntries(order, table);
   for (std::size_t j = 0; j < order.size(); ++j) {
@@ -85,10 +80,7 @@ void Rearrange(const std::vector<int>& order, GeneralTable& table, BuiltinGenera
     entry.Appendix.GeneralNo = links[j].GeneralNo;
     entry.Record.FatherNo = links[j].FatherNo;
     entry.Record.AffinityNo = links[j].AffinityNo;
-    entry.Links.FavouredFlag = links[j].FavouredFlag;
-    entry.Links.FavouredNo = links[j].FavouredNo;
-    entry.Links.DislikedFlag = links[j].DislikedFlag;
-    entry.Links.DislikedNo = links[j].DislikedNo;
+    entry.Links = links[j].Pairs;  // the hidden pair is the entry's own, unchanged
   }
   table.GeneralCount = static_cast<int>(order.size());
 
