@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
 #include <random>
 
 #include "BaselineRatio.h"
@@ -32,7 +33,10 @@ void BM_CsvExportAndImportOfFullTable(benchmark::State& state) {
       [&] {
         const std::string sheet = ExportGeneralsCsv(*table, SharedTextTables(), codec);
         const CsvImportResult result = ImportGeneralsCsv(sheet, *table, lists, SharedTextTables(), codec);
-        if (result.Problem) state.SkipWithError(result.Problem->Reason.c_str());
+        if (result.Problem)
+          state.SkipWithError(("the sheet was refused at line " + std::to_string(result.Problem->Line) +
+                               ", column " + result.Problem->Column)
+                                  .c_str());
         benchmark::DoNotOptimize(result.Changed);
       },
       [&] {
