@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <string>
 #include <random>
+#include <string>
 
 #include "BaselineRatio.h"
 #include "cli/CsvCodecForCommands.h"
