@@ -41,6 +41,11 @@ cmake --build build-windows -j"$(nproc)"
 if ((run_tests)); then
   step "Windows tests under Wine"
   ctest --test-dir build-windows -j"$(nproc)" --output-on-failure
+  # The command-line tests drive the program through a POSIX shell: the host's test programs run
+  # against tavlor-cli.exe under Wine (Unix paths reach it as paths of Wine's Z: drive).
+  step "command-line tests against tavlor-cli.exe under Wine"
+  TAVLOR_CLI_COMMAND="'$repo/scripts/windows/wine-run.sh' '$TAVLOR_WINDOWS_QT/bin' '$repo/build-windows/bin/tavlor-cli.exe'" \
+    ctest --test-dir build -L cli -j"$(nproc)" --output-on-failure
 fi
 step "package"
 scripts/windows/package.sh build-windows build "$TAVLOR_WINDOWS_QT"

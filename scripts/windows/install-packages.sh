@@ -6,7 +6,7 @@ PACKAGES=(
   cmake ninja-build perl patch dpkg-dev xz-utils zip unzip
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   qt6-base-dev qt6-base-dev-tools googletest
-  nsis wine wine64 xvfb xauth xdotool imagemagick fonts-noto-cjk fonttools
+  nsis wine wine64 xvfb xauth xdotool imagemagick fonts-noto-cjk fonttools ccache librsvg2-bin icoutils
 )
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -25,6 +25,24 @@ cp "$qt_prefix"/plugins/imageformats/{qjpeg,qgif}.dll "$stage/imageformats/"
 "$repo/scripts/windows/collect-dlls.sh" "$qt_prefix" "$stage" "$stage"/*.exe "$stage"/*/*.dll
 find "$stage" -iname '*.exe' -o -iname '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
 
+# The captions' typeface (made once per font version and kept in the cache) and its licence,
+# taken from the font package's own copyright file.
+noto=/usr/share/fonts/opentype/noto/NotoSerifCJK-Bold.ttc
+noto_version=$(dpkg-query -W -f='${Version}' fonts-noto-cjk)
+cache_root=${TAVLOR_CACHE_DIR:-${XDG_CACHE_HOME:-${HOME:-/var/cache}/.cache}/tavlor}
+caption_font=$cache_root/fonts/TavlorCaptionSerif-Bold-$noto_version-$(sha256sum "$repo/scripts/windows/make-caption-font.py" | cut -c1-12).otf
+if [ ! -f "$caption_font" ]; then
+  mkdir -p "$(dirname "$caption_font")"
+  /usr/bin/python3 "$repo/scripts/windows/make-caption-font.py" "$noto" "$caption_font.part"
+  mv "$caption_font.part" "$caption_font"
+fi
+mkdir -p "$stage/fonts"
+cp "$caption_font" "$stage/fonts/TavlorCaptionSerif-Bold.otf"
+awk '/^License: SIL-1.1$/ && seen++ {take=1; next} take && /^[^ ]/ {exit}
+     take {sub(/^ /, ""); if ($0 == ".") $0 = ""; print $0 "\r"}' \
+  /usr/share/doc/fonts-noto-cjk/copyright >"$stage/fonts/OFL.txt"
+grep -q "SIL OPEN FONT LICENSE" "$stage/fonts/OFL.txt" || { echo "the font licence was not found" >&2; exit 1; }
+
 cp "$repo/packaging/windows/Set.ini" "$repo/packaging/windows/说明.txt" "$stage/"
 sed 's/$/\r/' "$repo/LICENSE" >"$stage/LICENSE.txt"
 sed "s/@QT_VERSION@/${qt_debian_version%%+*}/; s/@QT_DEBIAN_VERSION@/$qt_debian_version/g" \

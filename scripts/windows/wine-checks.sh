@@ -56,14 +56,84 @@ check "export gives the Linux bytes" cmp -s "$work/linux.json" "$work/windows.js
 "$linux_cli" csv-export "$work/linux.13S" "$work/linux.csv" >/dev/null
 cli csv-export windows.13S windows.csv >/dev/null || true
 check "csv-export gives the Linux bytes" cmp -s "$work/linux.csv" "$release/windows.csv"
+"$linux_cli" resave "$work/linux.13S" "$work/linux-resaved.13S" >/dev/null
+cli resave windows.13S windows-resaved.13S >/dev/null || true
+check "resave gives the Linux bytes" cmp -s "$work/linux-resaved.13S" "$release/windows-resaved.13S"
 "$linux_cli" edit "$work/linux.13S" 0 FamilyName=織田 >/dev/null
 cli edit windows.13S 0 FamilyName=織田 >/dev/null || true
 check "an edit saves the Linux bytes" cmp -s "$work/linux.13S" "$release/windows.13S"
 check "the save keeps the old file as .bak" cmp -s "$demo/EDATA000.13S" "$release/windows.13S.bak"
 
+# The editor, started from the Chinese- and Japanese-named folder, opens the registered game (its
+# faces and the edit-data file in Documents) and photographs its two windows, in Simplified and in
+# Traditional Chinese, into dist/wine-check/ for a person to look at.
+shots=$(dirname "$zip")/wine-check
+rm -rf "$shots"
+mkdir -p "$shots"
+if [ -z "${DISPLAY:-}" ]; then
+  display=:$((90 + RANDOM % 9))
+  Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  trap 'kill $xvfb 2>/dev/null; WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+  export DISPLAY=$display
+  sleep 2
+fi
+editor() { (cd "$release" && timeout 120 "$wine" ./tavlor.exe "$@" >/dev/null 2>&1); }
+editor --pick 1 --screenshot "Form2,Form1=Z:$shots/simplified.png" || true
+check "the editor photographs its windows (Simplified)" test -s "$shots/simplified.png"
+editor --pick 1 --traditional --screenshot "Form2,Form1=Z:$shots/traditional.png" || true
+check "the editor photographs its windows (Traditional)" test -s "$shots/traditional.png"
+
+# A change and 保存数据 in the editor's own windows, driven as a player would: the first general
+# moved down (Ctrl+Down in the list), the save button clicked, the question answered. The file in
+# Documents must then hold what the Linux program writes for the same move, the old file its .bak.
+wait_window() {  # wait_window TITLE_REGEX: prints the window's id once it is on the screen
+  local id=""
+  for _ in $(seq 1 120); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1) && [ -n "$id" ] && break
+    sleep 0.5
+  done
+  [ -n "$id" ] && echo "$id"
+}
+edit_data="$documents_unix/KOEI/Nobunaga13/EDIT/SETDATA/EDATA000.13S"
+cp "$demo/EDATA000.13S" "$edit_data"
+(cd "$release" && "$wine" ./tavlor.exe --pick 1 >/dev/null 2>&1) &
+editor_run=$!
+saved=0
+if list=$(wait_window '^TavlorV'); then
+  sleep 2
+  eval "$(xdotool getwindowgeometry --shell "$list")"
+  # A click on the first general's name gives the grid the keyboard, Ctrl+Down moves it down.
+  xdotool mousemove $((X + 75)) $((Y + 100)) click 1
+  sleep 0.5
+  xdotool key ctrl+Down
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$list")"
+  # 保存数据 sits at the list window's lower left, 23 pixels above its bottom edge.
+  xdotool mousemove $((X + 157)) $((Y + HEIGHT - 23)) click 1
+  if question=$(wait_window '^保存数据$'); then
+    xdotool windowfocus "$question" 2>/dev/null || true
+    xdotool key Return
+    if done_box=$(wait_window '^完成提示'); then
+      import -window root "$shots/saved.png" 2>/dev/null || true
+      xdotool windowfocus "$done_box" 2>/dev/null || true
+      xdotool key Return
+      saved=1
+    fi
+  fi
+fi
+kill "$editor_run" 2>/dev/null || true
+"$wine" taskkill /f /im tavlor.exe >/dev/null 2>&1 || true
+wineserver -w 2>/dev/null || true
+check "保存数据 in the editor reports the save" test "$saved" -eq 1
+cp "$demo/EDATA000.13S" "$work/linux-moved.13S"
+"$linux_cli" move "$work/linux-moved.13S" 0 1 >/dev/null
+check "the editor's save under Wine writes what the Linux program writes" cmp -s "$work/linux-moved.13S" "$edit_data"
+check "the editor's save keeps the old file as .bak" cmp -s "$demo/EDATA000.13S" "$edit_data.bak"
+
 if [ -n "$setup" ]; then
   if "$wine" "$setup" /S >/dev/null 2>&1 && wineserver -w; then
-    installed="$WINEPREFIX/drive_c/users/$USER/AppData/Local/Programs/Tavlor"
+    installed="$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Local/Programs/Tavlor"
     [ -d "$installed" ] || installed=$(find "$WINEPREFIX/drive_c/users" -type d -path '*Programs/Tavlor' | head -1)
     check "the installer puts tavlor.exe in the user's programs" test -f "$installed/tavlor.exe"
     check "the installer adds a Start-menu entry" \

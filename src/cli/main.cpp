@@ -1,6 +1,7 @@
 // tavlor-cli: headless access to the same core the editor uses. This file holds the command table
 // and the conventions every command shares (help, "--", unknown options, exit codes).
 #include <QCoreApplication>
+#include <QDir>
 #include <QRegularExpression>
 #include <cstdio>
 #include <map>
@@ -170,7 +171,9 @@ void PrintLine(const QString& line) {
 }
 
 std::filesystem::path ExecutableFolder() {
-  return std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String());
+  // In the platform's own spelling (backslashes on Windows), as every path it is joined with.
+  return std::filesystem::path(
+      QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdU16String());
 }
 
 std::filesystem::path ProgramFolder() {

@@ -137,12 +137,12 @@ int main(int argc, char* argv[]) {
 
   tavlor::ProgramContext context;
   const std::filesystem::path programFolder(
-      QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdU16String());
+      QDir::toNativeSeparators(QDir(QCoreApplication::applicationDirPath()).absolutePath()).toStdU16String());
   context.ProgramFolder = tavlor::FindDataFolder(programFolder);
   tavlor::LoadBundledFonts(context.ProgramFolder);
   if (options.isSet(settingsOption)) {
-    context.SettingsFolder =
-        std::filesystem::path(QDir(options.value(settingsOption)).absolutePath().toStdU16String());
+    context.SettingsFolder = std::filesystem::path(
+        QDir::toNativeSeparators(QDir(options.value(settingsOption)).absolutePath()).toStdU16String());
     context.Settings = tavlor::SettingsInFolder(context.SettingsFolder);
   } else {
     context.Settings = tavlor::LocateSettings(programFolder);
