@@ -122,9 +122,10 @@ if list=$(wait_window '^TavlorV'); then
     fi
   fi
 fi
+# The editor is done with: every program of the prefix is ended, the editor with them.
 kill "$editor_run" 2>/dev/null || true
-"$wine" taskkill /f /im tavlor.exe >/dev/null 2>&1 || true
-wineserver -w 2>/dev/null || true
+wineserver -k 2>/dev/null || true
+wait "$editor_run" 2>/dev/null || true
 check "保存数据 in the editor reports the save" test "$saved" -eq 1
 cp "$demo/EDATA000.13S" "$work/linux-moved.13S"
 "$linux_cli" move "$work/linux-moved.13S" 0 1 >/dev/null
@@ -132,16 +133,18 @@ check "the editor's save under Wine writes what the Linux program writes" cmp -s
 check "the editor's save keeps the old file as .bak" cmp -s "$demo/EDATA000.13S" "$edit_data.bak"
 
 if [ -n "$setup" ]; then
-  if "$wine" "$setup" /S >/dev/null 2>&1 && wineserver -w; then
+  # NSIS installers are 32-bit programs: only a Wine with its 32-bit half (Debian's wine32) runs them.
+  if dpkg-query -W -f='${Status}' wine32 2>/dev/null | grep -q "install ok installed" &&
+    wine "$setup" /S >/dev/null 2>&1 && wineserver -w; then
     installed="$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Local/Programs/Tavlor"
     [ -d "$installed" ] || installed=$(find "$WINEPREFIX/drive_c/users" -type d -path '*Programs/Tavlor' | head -1)
     check "the installer puts tavlor.exe in the user's programs" test -f "$installed/tavlor.exe"
     check "the installer adds a Start-menu entry" \
       test -n "$(find "$WINEPREFIX/drive_c" -name 'Tavlor.lnk' | head -1)"
     echo "; the player's own line" >>"$installed/Set.ini"
-    "$wine" "$setup" /S >/dev/null 2>&1; wineserver -w
+    wine "$setup" /S >/dev/null 2>&1; wineserver -w
     check "reinstalling keeps the player's Set.ini" grep -q "the player's own line" "$installed/Set.ini"
-    "$wine" "$installed/uninstall.exe" /S _?="$(winepath -w "$installed")" >/dev/null 2>&1; wineserver -w
+    wine "$installed/uninstall.exe" /S _?="$(winepath -w "$installed")" >/dev/null 2>&1; wineserver -w
     check "the uninstaller removes the program" test ! -f "$installed/tavlor.exe"
   else
     echo "skip the installer: this Wine cannot run a 32-bit program (install wine32)"
