@@ -32,6 +32,12 @@ namespace {
 const char* const kWindowStyleSheet =
     "QDialog { background: #2a1711; }"
     "QLabel, QRadioButton { color: #f0d68c; background: transparent; }"
+    // The choice between the two modes must show on the dark ground whether chosen or not.
+    "QRadioButton::indicator { width: 11px; height: 11px; border: 1px solid #c9a14a; border-radius: 6px;"
+    " background: #1a0e0a; }"
+    "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, "
+    "fy:0.5,"
+    " stop:0 #fff2c4, stop:0.55 #c9a14a, stop:0.6 #1a0e0a); }"
     "QLabel[check=\"good\"] { color: #9be07a; }"
     "QLabel[check=\"bad\"] { color: #ff9a7a; }"
     "QLineEdit { color: #22180f; background: #f7f0e0; border: 1px solid #80622e; padding: 3px; }"

@@ -18,6 +18,7 @@
 #include "core/app/SettingsLocation.h"
 #include "ui/app/BundledFonts.h"
 #include "ui/app/Form5.h"
+#include "ui/app/GameSettingsWindow.h"
 #include "ui/app/ProgramContext.h"
 #include "ui/app/ProgramInfo.h"
 #include "ui/app/ProgramStyle.h"
@@ -171,6 +172,12 @@ int main(int argc, char* argv[]) {
     form1->show();
     form2->show();
     form1->raise();
+    // A first start without the game opened the settings window: it stays in front of both.
+    for (auto* settings : form2->findChildren<tavlor::GameSettingsWindow*>()) {
+      if (!settings->isVisible()) continue;
+      settings->raise();
+      settings->activateWindow();
+    }
     splash.close();
     if (options.isSet(traditionalOption)) form2->M_BIG->trigger();
     if (options.isSet(pickOption)) {
