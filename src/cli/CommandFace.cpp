@@ -7,13 +7,20 @@
 
 #include "cli/CliCommand.h"
 #include "core/portraits/FaceArchive.h"
+#include "core/portraits/FaceArchiveWriter.h"
 
 namespace tavlor::cli {
 namespace {
 
 std::unique_ptr<FaceArchive> OpenOrReport(const QString& path, int* exitCode) {
+  const std::filesystem::path file(path.toStdU16String());
   std::string reason;
-  auto archive = FaceArchive::Open(std::filesystem::path(path.toStdU16String()), &reason);
+  // A save stopped half way is finished first, so the faces read are whole.
+  if (!RecoverFaceArchive(file, nullptr, &reason)) {
+    *exitCode = Fail(QString::fromStdString(reason));
+    return nullptr;
+  }
+  auto archive = FaceArchive::Open(file, &reason);
   if (!archive)
     *exitCode = Fail(QStringLiteral("not a usable face archive: %1").arg(QString::fromStdString(reason)));
   return archive;
