@@ -37,6 +37,7 @@ std::optional<QImage> ReadPicture(const QString& file, const QColor& fill, QStri
   if (!QFileInfo(file).isFile()) return refuse(QStringLiteral("no such file"));
   QImageReader reader(file);
   reader.setAllocationLimit(kMaxDecodeMegabytes);
+  reader.setAutoTransform(true);  // a photo's orientation tag turns it upright
   if (!reader.canRead())
     return refuse(QStringLiteral("not a picture of a known format (%1)").arg(reader.errorString()));
   const QSize declared = reader.size();

@@ -21,10 +21,10 @@ using testing::RunResult;
 // Every command tavlor-cli has, written here rather than read from its --help, so that a command
 // dropped from the program or from its overview is noticed.
 const std::vector<std::string> kCommands = {
-    "add",  "appear", "check",          "convert", "csv-export", "csv-import", "delete",
-    "edit", "export", "export-general", "face",    "faces",      "import",     "import-general",
-    "list", "merge",  "move",           "paths",   "resave",     "resolve",    "sheet",
-    "show"};
+    "add",          "appear", "check",  "convert",        "csv-export", "csv-import",
+    "delete",       "edit",   "export", "export-general", "face",       "face-import",
+    "face-restore", "faces",  "import", "import-general", "list",       "merge",
+    "move",         "paths",  "resave", "resolve",        "sheet",      "show"};
 
 // The command names the overview lists (lines of two blanks and the synopsis).
 std::vector<std::string> OverviewCommandNames() {
