@@ -46,7 +46,11 @@ std::optional<QImage> ReadPicture(const QString& file, const QColor& fill, QStri
                       .arg(declared.width())
                       .arg(declared.height())
                       .arg(kMaxPictureSide));
+  // The decoders' own warnings ("libpng error: ...") would be a second line beside the reason.
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   QImage image = reader.read();
+  qInstallMessageHandler(previous);
   if (image.isNull()) return refuse(QStringLiteral("cannot be read: %1").arg(reader.errorString()));
   if (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide)
     return refuse(QStringLiteral("the picture is larger than %1 x %1 pixels").arg(kMaxPictureSide));

@@ -34,7 +34,7 @@ std::optional<PlannedFace> Plan(const FaceSetArchive& archive, int32_t index, co
   std::string reason;
   auto opened = FaceArchive::Open(archive.File, &reason);
   if (!opened) {
-    *error = archive.File.string() + ": " + reason;
+    *error = reason;  // names the file
     return std::nullopt;
   }
   std::optional<FaceImage> before = opened->ReadFace(index);
