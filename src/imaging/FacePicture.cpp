@@ -46,7 +46,8 @@ std::optional<QImage> ReadPicture(const QString& file, const QColor& fill, QStri
                       .arg(declared.width())
                       .arg(declared.height())
                       .arg(kMaxPictureSide));
-  // The decoders' own warnings ("libpng error: ...") would be a second line beside the reason.
+  // Warnings the image plugins log would be more lines beside the one-line reason (libpng itself
+  // still writes its own "libpng error" line straight to the error output).
   const QtMessageHandler previous =
       qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   QImage image = reader.read();
