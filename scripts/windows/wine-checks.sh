@@ -15,7 +15,8 @@ zip=$(realpath "$1") linux_cli=$(realpath "$2") demo=$(realpath "$3") setup=${4:
 work=$(mktemp -d)
 trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPATH=
-wine=$(command -v wine64 || command -v wine)
+# The 64-bit loader for the 64-bit programs (with wine32 installed "wine" starts the 32-bit one).
+wine=$( [ -x /usr/lib/wine/wine64 ] && echo /usr/lib/wine/wine64 || command -v wine64 || command -v wine)
 failures=0
 check() {  # check DESCRIPTION COMMAND...
   if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi

@@ -14,7 +14,8 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 to_windows() { printf 'Z:%s' "${1//\//\\}"; }
 export WINEPATH="$(to_windows "$dll_folder");$(to_windows "$runtime");$(to_windows /usr/x86_64-w64-mingw32/lib)"
-wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
+# The 64-bit loader itself: with wine32 installed, "wine" would start the 32-bit one first.
+wine=$( [ -x /usr/lib/wine/wine64 ] && echo /usr/lib/wine/wine64 || command -v wine64 || command -v wine)
 if [ ! -f "$WINEPREFIX/.tavlor-ready" ]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
