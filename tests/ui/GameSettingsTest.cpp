@@ -63,6 +63,7 @@ class GameSettingsTest : public QObject {
     const StartupFolder& folder = program.Folder();
     tavlor::GameSettingsWindow* window = program.Open();
     QVERIFY(window != nullptr);
+    QVERIFY(window->lb_Why->isHidden());  // opened by the player: no reason to give
     QVERIFY(window->Opt_Manual->isChecked());
     QCOMPARE(window->tx_Path[1]->text(), tavlor::FromNativePath(folder.EditDataFile().string()));
     QCOMPARE(window->lb_Check[1]->text(), QStringLiteral("找到：3 名武将"));
@@ -150,6 +151,8 @@ class GameSettingsTest : public QObject {
       QCOMPARE(program.List->statusBar()->currentMessage(),
                QStringLiteral("没有找到游戏或武将数据文件，请在“游戏与文件设置”中指定。"));
       QVERIFY(window->lb_Check[0]->text().startsWith(QStringLiteral("文件夹中没有头像文件")));
+      QVERIFY(!window->lb_Why->isHidden());  // said in the window too: the list window is narrow
+      QCOMPARE(window->lb_Why->text(), program.List->statusBar()->currentMessage());
       QCOMPARE(program.Context->Table.GeneralCount, 3);  // the generals are there to edit all the same
     }
   }

@@ -103,6 +103,12 @@ GameSettingsWindow::GameSettingsWindow(ProgramContext& context, Form1* editor, F
   setStyleSheet(ProgramStyleSheet() + QString::fromLatin1(kWindowStyleSheet));
   setMinimumWidth(620);
 
+  lb_Why = new QLabel(this);
+  lb_Why->setObjectName(QStringLiteral("lb_Why"));
+  lb_Why->setProperty("check", QStringLiteral("bad"));
+  lb_Why->setWordWrap(true);
+  lb_Why->setContentsMargins(0, 0, 0, 8);
+  lb_Why->hide();
   Opt_Auto = new QRadioButton(InInterfaceScript(QStringLiteral("自动查找游戏和武将数据文件")), this);
   Opt_Auto->setObjectName(QStringLiteral("Opt_Auto"));
   Opt_Manual = new QRadioButton(InInterfaceScript(QStringLiteral("手动指定")), this);
@@ -147,6 +153,7 @@ GameSettingsWindow::GameSettingsWindow(ProgramContext& context, Form1* editor, F
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(14, 14, 14, 14);
+  layout->addWidget(lb_Why);
   layout->addWidget(Opt_Auto);
   layout->addWidget(lb_AutoFound);
   layout->addWidget(Opt_Manual);
@@ -235,6 +242,11 @@ bool GameSettingsWindow::Apply() {
   list_.ReloadFromFile();
   if (editor_ != nullptr && OpenFaceArchive(context_.Paths.KaoLPath)) DrawFace(0, editor_->CG_PIC);
   return true;
+}
+
+void GameSettingsWindow::SayWhy(const QString& sentence) {
+  lb_Why->setText(sentence);
+  lb_Why->show();
 }
 
 GameSettingsWindow* ShowGameSettings(ProgramContext& context, Form1* editor, Form2& list) {

@@ -23,6 +23,7 @@ class GameSettingsWindow : public QDialog {
  public:
   GameSettingsWindow(ProgramContext& context, Form1* editor, Form2& list);
 
+  QLabel* lb_Why = nullptr;  // why the window opened by itself (hidden when the player opened it)
   QRadioButton* Opt_Auto = nullptr;
   QRadioButton* Opt_Manual = nullptr;
   QLabel* lb_AutoFound = nullptr;                // what the automatic search finds
@@ -34,6 +35,8 @@ class GameSettingsWindow : public QDialog {
 
   // 确定: writes, reports and loads; returns whether the settings were written (the window closes).
   bool Apply();
+  // Shows at the top of the window why it opened by itself (a first start without the game).
+  void SayWhy(const QString& sentence);
   // The checks again, from the fields as they stand.
   void UpdateChecks();
 

@@ -156,9 +156,11 @@ void ReportDamagedTables(const ProgramContext& context) {
 
 // A first start without the game: one sentence, and the window where the player points at it.
 void OfferGameSettings(ProgramContext& context, Form1& form1, Form2& form2) {
-  form2.statusBar()->showMessage(
-      InInterfaceScript(QStringLiteral("没有找到游戏或武将数据文件，请在“游戏与文件设置”中指定。")));
-  ShowGameSettings(context, &form1, form2);
+  // The list window is narrow: the sentence is also said at the top of the window it opens.
+  const QString sentence =
+      InInterfaceScript(QStringLiteral("没有找到游戏或武将数据文件，请在“游戏与文件设置”中指定。"));
+  form2.statusBar()->showMessage(sentence);
+  ShowGameSettings(context, &form1, form2)->SayWhy(sentence);
 }
 
 }  // namespace
