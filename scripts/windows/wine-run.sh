@@ -29,6 +29,10 @@ if [ ! -f "$WINEPREFIX/.tavlor-ready" ]; then
 fi
 # One server for the whole test run, kept 30 s past its last program: a server that ends between
 # two programs of a parallel run resets the one just connecting ("recvmsg: Connection reset").
-# Its output goes nowhere: a server holding the caller's pipes open would keep ctest waiting.
-/usr/lib/wine/wineserver -p30 </dev/null >/dev/null 2>&1 || true
+# The server and the services Wine starts with it (winedevice.exe) are started here, detached from
+# the caller's pipes: started by a test program they would hold ctest's pipes open and keep it
+# waiting. Exit code 0: this call started the server (2: one runs already).
+if /usr/lib/wine/wineserver -p30 </dev/null >/dev/null 2>&1; then
+  "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
+fi
 exec "$wine" "$@"
