@@ -37,15 +37,15 @@ const char* const kWindowStyleSheet =
     "QLabel { color: #f0d68c; background: transparent; }"
     "QLabel[role=\"note\"] { color: #d9c08a; }"
     "QLabel[role=\"done\"] { color: #9be07a; }"
-    "QComboBox, QSpinBox { color: #22180f; background: #f7f0e0; border: 1px solid #80622e; padding: 2px 4px;"
-    " min-height: 20px; }"
+    // Colours only: a border of the sheet's own would make the style drop the arrows.
+    "QComboBox, QSpinBox { color: #22180f; background: #f7f0e0; selection-background-color: #c9a14a; }"
     "QComboBox QAbstractItemView { color: #22180f; background: #f7f0e0; selection-background-color: #c9a14a; "
     "}"
     "QPushButton:disabled { color: #8a7658; border-color: #5c4630; background: #3a221a; }"
     "QPushButton:checked { color: #2a1711; background: #c9a14a; border-color: #fff2c4; }"
-    "QPushButton[role=\"swatch\"] { padding: 0; border: 1px solid #80622e; border-radius: 2px; }"
+    "QPushButton[role=\"swatch\"] { padding: 0; border: 1px solid #c9a14a; border-radius: 2px; }"
     "QPushButton[role=\"swatch\"]:checked { border: 2px solid #fff2c4; }"
-    "PortraitBox { background: #1a0e0a; }";
+    "tavlor--PortraitBox { background: #1a0e0a; border: 1px solid #80622e; }";
 
 constexpr int kRoughSide = 1024;         // longest side of the copy that previews use while dragging
 constexpr int kExactPreviewDelay = 150;  // ms after the last wheel notch before the exact previews
@@ -111,6 +111,7 @@ FaceImportWindow::FaceImportWindow(ProgramContext& context, FaceSlot slot, QWidg
   Pic_Current = new PortraitBox(this);
   Pic_Current->setObjectName(QStringLiteral("Pic_Current"));
   Pic_Current->setFixedSize(72, 72);
+  Pic_Current->setAttribute(Qt::WA_StyledBackground);
   lb_Users = MakeLabel("lb_Users", this);
   lb_Users->setWordWrap(true);
   lb_Users->setProperty("role", QStringLiteral("note"));
@@ -153,6 +154,7 @@ FaceImportWindow::FaceImportWindow(ProgramContext& context, FaceSlot slot, QWidg
   for (int i = 0; i < 3; ++i) {
     Pic_Preview[i] = new PortraitBox(this);
     Pic_Preview[i]->setObjectName(QStringLiteral("Pic_Preview_%1").arg(i));
+    Pic_Preview[i]->setAttribute(Qt::WA_StyledBackground);
     lb_PreviewSize[i] = MakeLabel(QStringLiteral("lb_PreviewSize_%1").arg(i).toLatin1().constData(), this);
     lb_PreviewSize[i]->setAlignment(Qt::AlignHCenter);
   }
