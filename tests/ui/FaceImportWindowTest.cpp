@@ -2,7 +2,7 @@
 // frame the player placed follows the large one; the previews are the stored pixels (checked on a
 // picture of four solid quadrants); transparent parts take the fill colour; a damaged file is
 // refused by name and leaves the window as it was; replacing a game face is asked once, and "no"
-// imports nothing; one window at a time.
+// imports nothing; one window at a time, retexted by a language switch.
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "core/lang/LanguageState.h"
 #include "core/portraits/FaceCategories.h"
 #include "imaging/FacePicture.h"
 #include "support/ArchiveBuilder.h"
@@ -362,6 +363,30 @@ class FaceImportWindowTest : public QObject {
              window);
     QVERIFY(window->isVisible());
     QCOMPARE(window->Slot(), (FaceSlot{FaceSet::Edit, 2}));
+  }
+
+  void aLanguageSwitchRetextsTheOpenWindow() {
+    tavlor::testing::LanguageGuard language;
+    TestPrompter prompter;
+    RunningProgram program(RunningProgramOptions()
+                               .WithPrepare(WriteFaceSets)
+                               .WithShippedFiles({"GBKN.dat", "JISN.dat", "GB.DAT", "BIG5.DAT"}));
+    FaceImportWindow* window =
+        tavlor::ShowFaceImportWindow(*program.Context, program.List.get(), FaceSlot{FaceSet::Game, 1254});
+    tavlor::SharedLanguageState().SetSimplified(false);
+    QCOMPARE(window->windowTitle(), QStringLiteral("導入肖像"));
+    // The rest as the program's own tables turn them.
+    QCOMPARE(window->Command_Close->text(), tavlor::InInterfaceScript(QStringLiteral("关闭")));
+    QVERIFY(window->Command_Close->text() != QStringLiteral("关闭"));
+    QCOMPARE(window->Command_RestoreAll->text(), tavlor::InInterfaceScript(QStringLiteral("全部恢复")));
+    QCOMPARE(window->Com_FaceSet->itemText(0), QStringLiteral("追加肖像"));
+    QCOMPARE(window->lb_Category->text(), tavlor::InInterfaceScript(QStringLiteral("（不属于任何分类）")));
+    QVERIFY(window->lb_Category->text() != QStringLiteral("（不属于任何分类）"));
+    QCOMPARE(window->lb_PreviewSize[1]->text(), QStringLiteral("中 96×120"));
+    tavlor::SharedLanguageState().SetSimplified(true);
+    QCOMPARE(window->windowTitle(), QStringLiteral("导入肖像"));
+    QCOMPARE(window->Command_Close->text(), QStringLiteral("关闭"));
+    QCOMPARE(window->lb_Category->text(), QStringLiteral("（不属于任何分类）"));
   }
 };
 

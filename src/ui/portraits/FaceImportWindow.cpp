@@ -26,6 +26,7 @@
 #include "ui/app/ProgramStyle.h"
 #include "ui/app/Prompts.h"
 #include "ui/app/TextCodec.h"
+#include "ui/lang/LanguageSwitch.h"
 #include "ui/portraits/FaceCropView.h"
 #include "ui/portraits/FaceDrawing.h"
 
@@ -60,6 +61,10 @@ QString Title() {
   return InInterfaceScript(QStringLiteral("导入肖像"));
 }
 
+QString ImportedText() {
+  return InInterfaceScript(QStringLiteral("已导入，按“保存数据”后写入肖像文件。"));
+}
+
 std::optional<FaceCategory> CategoryOf(FaceSlot slot) {
   for (const FaceCategory& category : FaceCategories()) {
     if (category.Set == slot.Set && slot.Index >= category.FirstFace && slot.Index <= category.LastFace)
@@ -75,8 +80,8 @@ QString PictureFilter() {
   return InInterfaceScript(QStringLiteral("图片 (%1);;所有文件 (*)")).arg(patterns);
 }
 
-QPushButton* MakeButton(const QString& text, const char* name, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
+QPushButton* MakeButton(const char* name, QWidget* parent) {
+  auto* button = new QPushButton(parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setAutoDefault(false);
   return button;
@@ -102,8 +107,8 @@ FaceImportWindow::FaceImportWindow(ProgramContext& context, FaceSlot slot, QWidg
   // Which face.
   Com_FaceSet = new QComboBox(this);
   Com_FaceSet->setObjectName(QStringLiteral("Com_FaceSet"));
-  Com_FaceSet->addItem(InInterfaceScript(QStringLiteral("追加肖像")), static_cast<int>(FaceSet::Edit));
-  Com_FaceSet->addItem(InInterfaceScript(QStringLiteral("游戏肖像")), static_cast<int>(FaceSet::Game));
+  Com_FaceSet->addItem(QString(), static_cast<int>(FaceSet::Edit));
+  Com_FaceSet->addItem(QString(), static_cast<int>(FaceSet::Game));
   Spin_FaceIndex = new QSpinBox(this);
   Spin_FaceIndex->setObjectName(QStringLiteral("Spin_FaceIndex"));
   Spin_FaceIndex->setMinimumWidth(80);
@@ -117,8 +122,7 @@ FaceImportWindow::FaceImportWindow(ProgramContext& context, FaceSlot slot, QWidg
   lb_Users->setProperty("role", QStringLiteral("note"));
 
   // The picture and its frames.
-  Command_ChoosePicture =
-      MakeButton(InInterfaceScript(QStringLiteral("选择图片…")), "Command_ChoosePicture", this);
+  Command_ChoosePicture = MakeButton("Command_ChoosePicture", this);
   lb_PictureFile = MakeLabel("lb_PictureFile", this);
   lb_PictureFile->setProperty("role", QStringLiteral("note"));
   CropView = new FaceCropView(this);
@@ -126,29 +130,21 @@ FaceImportWindow::FaceImportWindow(ProgramContext& context, FaceSlot slot, QWidg
   CropView->setMinimumSize(560, 480);
   auto* frameGroup = new QButtonGroup(this);
   for (int i = 0; i < 3; ++i) {
-    Option_Frame[i] = MakeButton(InInterfaceScript(QString::fromUtf8(kSizeNames[i])),
-                                 QStringLiteral("Option_Frame_%1").arg(i).toLatin1().constData(), this);
+    Option_Frame[i] = MakeButton(QStringLiteral("Option_Frame_%1").arg(i).toLatin1().constData(), this);
     Option_Frame[i]->setCheckable(true);
     Option_Frame[i]->setFixedWidth(34);
     frameGroup->addButton(Option_Frame[i], i);
   }
   Option_Frame[0]->setChecked(true);
-  Option_Frame[0]->setToolTip(InInterfaceScript(QStringLiteral("拖动、滚轮和四角调整大肖像的范围")));
-  Option_Frame[1]->setToolTip(InInterfaceScript(QStringLiteral("单独调整中肖像的范围")));
-  Option_Frame[2]->setToolTip(InInterfaceScript(QStringLiteral("单独调整小肖像的范围")));
-  Command_FollowRule = MakeButton(InInterfaceScript(QStringLiteral("按规则")), "Command_FollowRule", this);
-  Command_FollowRule->setToolTip(InInterfaceScript(QStringLiteral("中、小肖像的范围重新跟随大肖像")));
+  Command_FollowRule = MakeButton("Command_FollowRule", this);
   for (int i = 0; i < 4; ++i) {
-    Command_Fill[i] =
-        MakeButton(QString(), QStringLiteral("Command_Fill_%1").arg(i).toLatin1().constData(), this);
+    Command_Fill[i] = MakeButton(QStringLiteral("Command_Fill_%1").arg(i).toLatin1().constData(), this);
     Command_Fill[i]->setProperty("role", QStringLiteral("swatch"));
     Command_Fill[i]->setCheckable(true);
     Command_Fill[i]->setFixedSize(24, 24);
-    Command_Fill[i]->setToolTip(InInterfaceScript(QString::fromUtf8(kFillNames[i])));
     Command_Fill[i]->setStyleSheet(QStringLiteral("background: %1;").arg(kFillColours[i].name()));
   }
-  Command_OtherColour =
-      MakeButton(InInterfaceScript(QStringLiteral("其他颜色…")), "Command_OtherColour", this);
+  Command_OtherColour = MakeButton("Command_OtherColour", this);
 
   // The faces as stored.
   for (int i = 0; i < 3; ++i) {
@@ -158,12 +154,11 @@ FaceImportWindow::FaceImportWindow(ProgramContext& context, FaceSlot slot, QWidg
     lb_PreviewSize[i] = MakeLabel(QStringLiteral("lb_PreviewSize_%1").arg(i).toLatin1().constData(), this);
     lb_PreviewSize[i]->setAlignment(Qt::AlignHCenter);
   }
-  Command_Import = MakeButton(InInterfaceScript(QStringLiteral("导入")), "Command_Import", this);
-  Command_UseForGeneral =
-      MakeButton(InInterfaceScript(QStringLiteral("给当前武将使用")), "Command_UseForGeneral", this);
-  Command_Restore = MakeButton(InInterfaceScript(QStringLiteral("恢复原肖像")), "Command_Restore", this);
-  Command_RestoreAll = MakeButton(InInterfaceScript(QStringLiteral("全部恢复")), "Command_RestoreAll", this);
-  Command_Close = MakeButton(InInterfaceScript(QStringLiteral("关闭")), "Command_Close", this);
+  Command_Import = MakeButton("Command_Import", this);
+  Command_UseForGeneral = MakeButton("Command_UseForGeneral", this);
+  Command_Restore = MakeButton("Command_Restore", this);
+  Command_RestoreAll = MakeButton("Command_RestoreAll", this);
+  Command_Close = MakeButton("Command_Close", this);
   lb_Status = MakeLabel("lb_Status", this);
   lb_Status->setWordWrap(true);
 
@@ -182,11 +177,13 @@ FaceImportWindow::FaceImportWindow(ProgramContext& context, FaceSlot slot, QWidg
   pictureRow->addWidget(Command_ChoosePicture);
   pictureRow->addWidget(lb_PictureFile, 1);
   auto* toolRow = new QHBoxLayout;
-  toolRow->addWidget(new QLabel(InInterfaceScript(QStringLiteral("调整")), this));
+  adjustCaption_ = new QLabel(this);
+  toolRow->addWidget(adjustCaption_);
   for (QPushButton* button : Option_Frame) toolRow->addWidget(button);
   toolRow->addWidget(Command_FollowRule);
   toolRow->addStretch(1);
-  toolRow->addWidget(new QLabel(InInterfaceScript(QStringLiteral("透明处填色")), this));
+  fillCaption_ = new QLabel(this);
+  toolRow->addWidget(fillCaption_);
   for (QPushButton* button : Command_Fill) toolRow->addWidget(button);
   toolRow->addWidget(Command_OtherColour);
 
@@ -202,8 +199,8 @@ FaceImportWindow::FaceImportWindow(ProgramContext& context, FaceSlot slot, QWidg
     smallPreviews->addWidget(lb_PreviewSize[i], 1, i - 1);
   }
   auto* right = new QVBoxLayout;
-  auto* previewCaption = new QLabel(InInterfaceScript(QStringLiteral("导入后的肖像")), this);
-  right->addWidget(previewCaption);
+  previewCaption_ = new QLabel(this);
+  right->addWidget(previewCaption_);
   right->addWidget(Pic_Preview[0], 0, Qt::AlignHCenter);
   right->addWidget(lb_PreviewSize[0]);
   right->addLayout(smallPreviews);
@@ -258,7 +255,46 @@ FaceImportWindow::FaceImportWindow(ProgramContext& context, FaceSlot slot, QWidg
   connect(&FaceEvents::Instance(), &FaceEvents::facesChanged, this, &FaceImportWindow::RefreshFace);
 
   Command_Fill[0]->setChecked(true);
+  ApplyInterfaceLanguage();
+  RetextOnSwitch(this, SwitchStep::OtherTexts, [this] { ApplyInterfaceLanguage(); });
   ShowSlot(slot);
+}
+
+void FaceImportWindow::ApplyInterfaceLanguage() {
+  setWindowTitle(Title());
+  Com_FaceSet->setItemText(0, InInterfaceScript(QStringLiteral("追加肖像")));
+  Com_FaceSet->setItemText(1, InInterfaceScript(QStringLiteral("游戏肖像")));
+  Command_ChoosePicture->setText(InInterfaceScript(QStringLiteral("选择图片…")));
+  adjustCaption_->setText(InInterfaceScript(QStringLiteral("调整")));
+  for (int i = 0; i < 3; ++i) Option_Frame[i]->setText(InInterfaceScript(QString::fromUtf8(kSizeNames[i])));
+  Option_Frame[0]->setToolTip(InInterfaceScript(QStringLiteral("拖动、滚轮和四角调整大肖像的范围")));
+  Option_Frame[1]->setToolTip(InInterfaceScript(QStringLiteral("单独调整中肖像的范围")));
+  Option_Frame[2]->setToolTip(InInterfaceScript(QStringLiteral("单独调整小肖像的范围")));
+  Command_FollowRule->setText(InInterfaceScript(QStringLiteral("按规则")));
+  Command_FollowRule->setToolTip(InInterfaceScript(QStringLiteral("中、小肖像的范围重新跟随大肖像")));
+  fillCaption_->setText(InInterfaceScript(QStringLiteral("透明处填色")));
+  for (int i = 0; i < 4; ++i)
+    Command_Fill[i]->setToolTip(InInterfaceScript(QString::fromUtf8(kFillNames[i])));
+  Command_OtherColour->setText(InInterfaceScript(QStringLiteral("其他颜色…")));
+  previewCaption_->setText(InInterfaceScript(QStringLiteral("导入后的肖像")));
+  Command_Import->setText(InInterfaceScript(QStringLiteral("导入")));
+  Command_UseForGeneral->setText(InInterfaceScript(QStringLiteral("给当前武将使用")));
+  Command_Restore->setText(InInterfaceScript(QStringLiteral("恢复原肖像")));
+  Command_RestoreAll->setText(InInterfaceScript(QStringLiteral("全部恢复")));
+  Command_Close->setText(InInterfaceScript(QStringLiteral("关闭")));
+  ShowPreviewSizes();
+  if (importedShown_) lb_Status->setText(ImportedText());
+  RefreshFace();
+  CropView->update();  // its frame names and hint are drawn in the language in force
+}
+
+void FaceImportWindow::ShowPreviewSizes() {
+  for (int i = 0; i < 3; ++i) {
+    lb_PreviewSize[i]->setText(InInterfaceScript(QStringLiteral("%1 %2×%3"))
+                                   .arg(InInterfaceScript(QString::fromUtf8(kSizeNames[i])))
+                                   .arg(sizes_[i].width())
+                                   .arg(sizes_[i].height()));
+  }
 }
 
 void FaceImportWindow::ShowSlot(FaceSlot slot) {
@@ -272,6 +308,7 @@ void FaceImportWindow::ShowSlot(FaceSlot slot) {
   switchingSlot_ = false;
 
   lb_Status->clear();
+  importedShown_ = false;
   QString error;
   const std::optional<std::array<QSize, 3>> sizes = StoredFaceSizes(context_, slot_, &error);
   if (sizes) {
@@ -280,13 +317,8 @@ void FaceImportWindow::ShowSlot(FaceSlot slot) {
     lb_Status->setProperty("role", QString());
     lb_Status->setText(error);
   }
-  for (int i = 0; i < 3; ++i) {
-    Pic_Preview[i]->setFixedSize(sizes_[i]);
-    lb_PreviewSize[i]->setText(InInterfaceScript(QStringLiteral("%1 %2×%3"))
-                                   .arg(InInterfaceScript(QString::fromUtf8(kSizeNames[i])))
-                                   .arg(sizes_[i].width())
-                                   .arg(sizes_[i].height()));
-  }
+  for (int i = 0; i < 3; ++i) Pic_Preview[i]->setFixedSize(sizes_[i]);
+  ShowPreviewSizes();
   CropView->SetFaceSizes(sizes_);
   RefreshFace();
   ShowExactPreviews();
@@ -338,6 +370,7 @@ bool FaceImportWindow::OpenPicture(const QString& file) {
                       : QImage();
   CropView->SetPicture(*picture);
   lb_Status->clear();
+  importedShown_ = false;
   RefreshFace();
   ShowExactPreviews();
   return true;
@@ -439,7 +472,8 @@ bool FaceImportWindow::Import() {
   }
   imported_ = slot_;
   lb_Status->setProperty("role", QStringLiteral("done"));
-  lb_Status->setText(InInterfaceScript(QStringLiteral("已导入，按“保存数据”后写入肖像文件。")));
+  lb_Status->setText(ImportedText());
+  importedShown_ = true;
   lb_Status->style()->unpolish(lb_Status);
   lb_Status->style()->polish(lb_Status);
   RefreshFace();

@@ -71,6 +71,8 @@ class FaceImportWindow : public QDialog {
   bool Import();
   void Restore();
   void RestoreAll();
+  // Every text again in the language now in force (a language switch calls it).
+  void ApplyInterfaceLanguage();
 
  signals:
   // "给当前武将使用": the face just imported, for the general shown on the editor.
@@ -81,6 +83,7 @@ class FaceImportWindow : public QDialog {
   void ChooseOtherColour();
   void RefreshFace();  // the chosen face's category, pictures, users and restore buttons
   void RefreshPreviews(bool exact);
+  void ShowPreviewSizes();
   void OnFramesChanged();
   // The three faces cut from `picture`: the full picture or a shrunk copy of it, the frames mapped
   // onto the copy.
@@ -96,6 +99,10 @@ class FaceImportWindow : public QDialog {
   QTimer exactPreviewTimer_;
   std::optional<FaceSlot> imported_;  // the face last imported by this window
   bool switchingSlot_ = false;
+  bool importedShown_ = false;  // the status line says the face was imported
+  QLabel* adjustCaption_ = nullptr;
+  QLabel* fillCaption_ = nullptr;
+  QLabel* previewCaption_ = nullptr;
 };
 
 // Opens the window over `parent` on face `slot`, not blocking; an open one switches to `slot` and
