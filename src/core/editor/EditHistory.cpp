@@ -40,6 +40,11 @@ void RestoreRegisteredRows(BuiltinGeneralLists& lists, const std::vector<ListRow
   for (const ListRow& row : rows) lists.AppendRow(row);
 }
 
+void PutFaces(PendingFaces* faces, const std::vector<FaceChange>& changes, bool after) {
+  if (!faces) return;
+  for (const FaceChange& change : changes) faces->Put(change.Key, after ? change.After : change.Before);
+}
+
 bool SlotInTable(int slot) {
   return slot >= 0 && slot < static_cast<int>(kSlotCount);
 }
@@ -108,6 +113,15 @@ bool EditHistory::RecordStep(GeneralTable& table, BuiltinGeneralLists& lists,
   return true;
 }
 
+void EditHistory::RecordFaces(PendingFaces& faces, std::vector<FaceChange> changes) {
+  if (changes.empty()) return;
+  TableEdit recorded;
+  recorded.Faces = true;
+  recorded.FaceChanges = std::move(changes);
+  PutFaces(&faces, recorded.FaceChanges, true);
+  Push(std::move(recorded));
+}
+
 void EditHistory::Push(TableEdit edit) {
   // A new edit ends the redo branch; a saved state inside that branch can no longer be reached.
   if (savedAt_ && *savedAt_ > applied_) savedAt_.reset();
@@ -116,9 +130,13 @@ void EditHistory::Push(TableEdit edit) {
   applied_ = edits_.size();
 }
 
-std::optional<int> EditHistory::Undo(GeneralTable& table, BuiltinGeneralLists& lists) {
+std::optional<int> EditHistory::Undo(GeneralTable& table, BuiltinGeneralLists& lists, PendingFaces* faces) {
   if (!CanUndo()) return std::nullopt;
   const TableEdit& edit = edits_[--applied_];
+  if (edit.Faces) {
+    PutFaces(faces, edit.FaceChanges, false);
+    return kFaceStepSlot;
+  }
   if (edit.ManySlots) {
     for (const TableEdit::SlotChange& change : edit.SlotChanges)
       table.Slots[static_cast<std::size_t>(change.Slot)] = change.Before;
@@ -132,9 +150,13 @@ std::optional<int> EditHistory::Undo(GeneralTable& table, BuiltinGeneralLists& l
   return edit.Slot;
 }
 
-std::optional<int> EditHistory::Redo(GeneralTable& table, BuiltinGeneralLists& lists) {
+std::optional<int> EditHistory::Redo(GeneralTable& table, BuiltinGeneralLists& lists, PendingFaces* faces) {
   if (!CanRedo()) return std::nullopt;
   const TableEdit& edit = edits_[applied_++];
+  if (edit.Faces) {
+    PutFaces(faces, edit.FaceChanges, true);
+    return kFaceStepSlot;
+  }
   if (edit.ManySlots) {
     for (const TableEdit::SlotChange& change : edit.SlotChanges)
       table.Slots[static_cast<std::size_t>(change.Slot)] = change.After;

@@ -13,8 +13,21 @@
 
 #include "core/data/BuiltinGeneralLists.h"
 #include "core/editor/GeneralEditing.h"
+#include "core/portraits/PendingFaces.h"
 
 namespace tavlor {
+
+// One face's pictures as the program showed them before and after a face step (an import or a
+// put-back original). Both are kept whole, so an undo after a save brings the old face back as a
+// pending face that the next save writes.
+struct FaceChange {
+  FaceKey Key;
+  FacePictures Before;
+  FacePictures After;
+};
+
+// What Undo and Redo return for a face step, which touches no slot.
+inline constexpr int kFaceStepSlot = -1;
 
 // One edit of one slot.
 struct TableEdit {
@@ -39,6 +52,9 @@ struct TableEdit {
   std::vector<ListRow> RegisteredRowsBefore;
   std::vector<ListRow> RegisteredRowsAfter;
   bool ManySlots = false;
+  // A face step: the pending faces it changed; no slot, the table and the lists untouched.
+  std::vector<FaceChange> FaceChanges;
+  bool Faces = false;
 };
 
 class EditHistory {
@@ -53,13 +69,18 @@ class EditHistory {
   // what `step` returned.
   bool RecordStep(GeneralTable& table, BuiltinGeneralLists& lists, const std::function<bool()>& step);
 
+  // Gives every face of `changes` its After pictures among the pending faces and records that as one
+  // edit (nothing for no changes).
+  void RecordFaces(PendingFaces& faces, std::vector<FaceChange> changes);
+
   bool CanUndo() const { return applied_ > 0; }
   bool CanRedo() const { return applied_ < edits_.size(); }
-  // Puts back the table and lists as they were before the last applied edit; returns its slot,
-  // or nothing when there is nothing to undo.
-  std::optional<int> Undo(GeneralTable& table, BuiltinGeneralLists& lists);
+  // Puts back the table and lists (and, for a face step, the pending faces) as they were before the
+  // last applied edit; returns its slot (kFaceStepSlot for a face step), or nothing when there is
+  // nothing to undo. A history that has face steps needs `faces`.
+  std::optional<int> Undo(GeneralTable& table, BuiltinGeneralLists& lists, PendingFaces* faces = nullptr);
   // Applies the next undone edit again; returns its slot, or nothing.
-  std::optional<int> Redo(GeneralTable& table, BuiltinGeneralLists& lists);
+  std::optional<int> Redo(GeneralTable& table, BuiltinGeneralLists& lists, PendingFaces* faces = nullptr);
 
   // The table now equals what the file holds (after a save).
   void MarkSaved();

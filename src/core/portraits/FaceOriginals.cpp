@@ -95,25 +95,27 @@ bool ImportFace(const fs::path& archive, int32_t index, const FaceImage& picture
   return WriteFace(archive, index, picture, error);
 }
 
-bool RestoreFace(const fs::path& archive, int32_t index, std::string* error) {
-  std::string ignored;
-  if (!error) error = &ignored;
-  if (!RecoverFaceArchive(archive, nullptr, error)) return false;
+std::optional<FaceImage> ReadKeptOriginal(const fs::path& archive, int32_t index, std::string* error) {
   const fs::path original = OriginalPathOf(archive, index);
   std::error_code code;
   const uint64_t size = fs::file_size(original, code);
   if (code || size > 12 + 256 * 256 * 3) {
     *error = archive.string() + ": no original of face " + std::to_string(index) + " is kept";
-    return false;
+    return std::nullopt;
   }
   std::string bytes(size, '\0');
   std::optional<FaceImage> face;
   if (ReadArchiveBytes(original, 0, bytes.data(), bytes.size())) face = Decode(bytes);
-  if (!face) {
-    *error = original.string() + ": not a kept face";
-    return false;
-  }
-  return WriteFace(archive, index, *face, error);
+  if (!face) *error = original.string() + ": not a kept face";
+  return face;
+}
+
+bool RestoreFace(const fs::path& archive, int32_t index, std::string* error) {
+  std::string ignored;
+  if (!error) error = &ignored;
+  if (!RecoverFaceArchive(archive, nullptr, error)) return false;
+  const std::optional<FaceImage> face = ReadKeptOriginal(archive, index, error);
+  return face && WriteFace(archive, index, *face, error);
 }
 
 bool RestoreAllFaces(const fs::path& archive, std::vector<int32_t>* restored, std::string* error) {

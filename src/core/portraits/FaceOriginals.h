@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ std::filesystem::path OriginalsFolderOf(const std::filesystem::path& archive);
 // left behind, keeps the face's original if none is kept yet, then writes the face in place.
 bool ImportFace(const std::filesystem::path& archive, int32_t index, const FaceImage& picture,
                 std::string* error);
+
+// The kept original of face `index`; nothing and a reason when none is kept or it is damaged.
+std::optional<FaceImage> ReadKeptOriginal(const std::filesystem::path& archive, int32_t index,
+                                          std::string* error);
 
 // Puts back the kept original of face `index`; false with a reason when none is kept.
 bool RestoreFace(const std::filesystem::path& archive, int32_t index, std::string* error);

@@ -101,8 +101,19 @@ bool ImportFaceIntoSet(const std::array<FaceSetArchive, 3>& archives, int32_t in
   }
   for (std::size_t i = 0; i < archives.size(); ++i) {
     if (ImportFace(archives[i].File, index, planned[i].After, error)) continue;
+    // A write that failed after its journal was in place would be finished by the next open:
+    // finish it now, so that it is undone with the others.
+    std::string recoverError;
+    std::size_t written = i;
+    if (RecoverFaceArchive(archives[i].File, nullptr, &recoverError)) {
+      auto opened = FaceArchive::Open(archives[i].File, &recoverError);
+      const std::optional<FaceImage> now = opened ? opened->ReadFace(index) : std::nullopt;
+      if (now && now->Rgb == planned[i].After.Rgb) written = i + 1;
+    } else {
+      *error += "; " + recoverError;
+    }
     // Undo the archives already written, so the three stay one set.
-    for (std::size_t done = 0; done < i; ++done) {
+    for (std::size_t done = 0; done < written; ++done) {
       std::string undoError;
       if (!ImportFace(archives[done].File, index, planned[done].Before, &undoError))
         *error += "; " + archives[done].File.string() + " keeps the new face: " + undoError;

@@ -6,6 +6,7 @@
 #include "core/data/EditData.h"
 #include "core/data/FileStamp.h"
 #include "core/data/OriginalBackup.h"
+#include "core/portraits/PendingFaceSaving.h"
 #include "core/text/GbkJisConversion.h"
 #include "core/text/PlainTextRules.h"
 #include "core/text/TextTables.h"
@@ -13,6 +14,7 @@
 #include "ui/app/ProgramContext.h"
 #include "ui/app/Prompts.h"
 #include "ui/app/TextCodec.h"
+#include "ui/portraits/FaceImportActions.h"
 
 namespace tavlor {
 namespace {
@@ -22,6 +24,38 @@ FileError NoFileSet() {
   error.What = FileError::Kind::CannotOpen;
   error.Reason = "CUSTOMIZEFILE is empty";
   return error;
+}
+
+std::array<std::filesystem::path, 3> SetArchives(const ProgramContext& context, FaceSet set) {
+  std::array<std::filesystem::path, 3> files;
+  for (std::size_t size = 0; size < kFaceArchiveSizes.size(); ++size)
+    files[size] = ResolveGameFile(FaceArchivePath(context.Paths, set, kFaceArchiveSizes[size]));
+  return files;
+}
+
+// The pending faces go first: should the edit-data file then fail, they are taken back, so the
+// save leaves everything as it was.
+bool WritePendingFaces(const ProgramContext& context, std::vector<WrittenFace>* written) {
+  if (context.Faces.Empty()) return true;
+  std::string reason;
+  if (SavePendingFaces(
+          context.Faces, [&context](FaceSet set) { return SetArchives(context, set); }, written, &reason))
+    return true;
+  CurrentPrompter().Error(
+      InInterfaceScript(
+          QStringLiteral("保存肖像失败！\n%1\n\n武将数据和肖像文件都未被改动，导入的肖像仍保留在程序中。"))
+          .arg(QString::fromStdString(reason)),
+      ProgramTitle());
+  return false;
+}
+
+void TakeBackFaces(const std::vector<WrittenFace>& written) {
+  std::string reason;
+  if (written.empty() || UndoSavedFaces(written, &reason)) return;
+  CurrentPrompter().Error(
+      InInterfaceScript(QStringLiteral("武将数据未能保存，已写入的肖像也未能全部恢复：\n%1"))
+          .arg(QString::fromStdString(reason)),
+      ProgramTitle());
 }
 
 }  // namespace
@@ -54,6 +88,11 @@ bool LoadGeneralsReporting(ProgramContext& context) {
   } else {
     context.RowPicked = false;
     context.History.Clear();
+    // A reload drops the imported faces with the other unsaved edits.
+    if (!context.Faces.Empty() || !context.Faces.Stamps().empty()) {
+      context.Faces.Clear();
+      emit FaceEvents::Instance().facesChanged();
+    }
     context.EditDataOnDisk.Know(stamp);
     context.Original.Loaded(bytes ? std::optional<std::string_view>(*bytes) : std::nullopt);
     if (report.TruncatedEntry) {
@@ -70,10 +109,13 @@ bool LoadGeneralsReporting(ProgramContext& context) {
 
 bool SaveGeneralsReporting(ProgramContext& context) {
   const std::filesystem::path file = EditDataFile(context);
+  std::vector<WrittenFace> writtenFaces;
+  if (!file.empty() && !WritePendingFaces(context, &writtenFaces)) return false;
   // The first save of the run keeps the file as the run first read it; later saves keep that.
   const FileError error =
       file.empty() ? NoFileSet() : SaveEditData(file, context.Table, context.Original.PolicyForNextSave());
   if (error && !error.NewContentInPlace) {
+    TakeBackFaces(writtenFaces);
     CurrentPrompter().Error(DescribeFileProblem(QStringLiteral("保存数据失败！"), error,
                                                 QStringLiteral("原文件未被改动，武将列表仍保留在程序中。")),
                             ProgramTitle());
@@ -87,6 +129,10 @@ bool SaveGeneralsReporting(ProgramContext& context) {
   }
   context.Original.Saved();
   context.History.MarkSaved();
+  if (!context.Faces.Empty()) {
+    context.Faces.Clear();  // the archives hold them now
+    emit FaceEvents::Instance().facesChanged();
+  }
   // The file now holds exactly the table's bytes.
   context.EditDataOnDisk.Know(StampOfBytes(SerializeEditData(context.Table)));
   return true;

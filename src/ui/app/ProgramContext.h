@@ -13,6 +13,7 @@
 #include "core/data/OriginalBackup.h"
 #include "core/editor/EditHistory.h"
 #include "core/editor/EditorState.h"
+#include "core/portraits/PendingFaces.h"
 
 namespace tavlor {
 
@@ -33,6 +34,7 @@ struct ProgramContext {
   std::filesystem::path OpenedFile;
   GeneralTable Table;
   EditHistory History;             // the edits since the last load; knows what is unsaved
+  PendingFaces Faces;              // imported faces that 保存数据 has not written yet (in History too)
   DiskChangeWatch EditDataOnDisk;  // what the edit-data file held when last read or written
   OriginalFileKeeper Original;     // the file as this run first read it: the first save's backup
   EditorState State;

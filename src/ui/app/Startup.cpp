@@ -19,6 +19,8 @@
 #include "ui/app/EditDataActions.h"
 #include "ui/app/GameSettingsWindow.h"
 #include "ui/app/ProgramContext.h"
+#include "ui/portraits/FaceImportActions.h"
+#include "ui/portraits/FaceImportWiring.h"
 #include "ui/app/ProgramStyle.h"
 #include "ui/app/Prompts.h"
 #include "ui/app/TextCodec.h"
@@ -166,6 +168,7 @@ void OfferGameSettings(ProgramContext& context, Form1& form1, Form2& form2) {
 }  // namespace
 
 void RunStartup(ProgramContext& context, Form1& form1, Form2& form2, QWidget* splash) {
+  ShowPendingFacesOf(context);
   const bool helpToTheGame = ResolveProgramPaths(context);
   LoadAllTextTables(context.ProgramFolder);
   ReportDamagedTables(context);
@@ -189,6 +192,7 @@ void RunStartup(ProgramContext& context, Form1& form1, Form2& form2, QWidget* sp
   QObject::connect(&form2, &Form2::gameSettingsRequested, &form2,
                    [&context, &form1, &form2] { ShowGameSettings(context, &form1, form2); });
   ConnectPortraitBrowser(context, form1);
+  ConnectFaceImport(context, form1, form2);
   ConnectPickers(context, form1);
   if (splash != nullptr) splash->hide();
   if (helpToTheGame) OfferGameSettings(context, form1, form2);

@@ -203,6 +203,10 @@ void Form2::BuildEditMenuItems() {
   M_Import = addItem("M_Import", texts::MenuImportGeneral);
   M_ImportOver = addItem("M_ImportOver", texts::MenuImportOverGeneral);
   M_system->addSeparator();
+  static const std::string faceImport = ToGbk(QStringLiteral("导入肖像…"));
+  M_FaceImport = addItem("M_FaceImport", faceImport);
+  connect(M_FaceImport, &QAction::triggered, this, &Form2::faceImportRequested);
+  M_system->addSeparator();
   ApplyEditMenuCaptions();
   connect(M_Undo, &QAction::triggered, this, &Form2::undoRequested);
   connect(M_Redo, &QAction::triggered, this, &Form2::redoRequested);

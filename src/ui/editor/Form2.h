@@ -51,6 +51,7 @@ class Form2 : public QMainWindow {
   QAction* M_Export = nullptr;        // the picked general to a shared-general file
   QAction* M_Import = nullptr;        // a shared-general file as a new general
   QAction* M_ImportOver = nullptr;    // a shared-general file over the picked general
+  QAction* M_FaceImport = nullptr;    // 导入肖像…: a picture of the player's own as a face
   QAction* M_Exit = nullptr;
   QMenu* M_General = nullptr;        // 武将: commands for the selected generals
   QAction* M_Appear = nullptr;       // 出场
@@ -149,6 +150,8 @@ class Form2 : public QMainWindow {
   // A shared-general file to import, as a new general or over the picked one; an empty file name
   // asks the player for one.
   void importRequested(bool overPicked, const QString& file);
+  // M_FaceImport: the import window, on the shown general's edit face.
+  void faceImportRequested();
   // The 武将 menu: the selection to appear (true) or stand by, deleted, moved one slot down (true)
   // or up; another edit-data file merged in; the table out to and in from a spreadsheet.
   void appearRequested(bool appear);

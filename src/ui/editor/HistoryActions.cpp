@@ -10,12 +10,19 @@
 #include "ui/editor/EditorActions.h"
 #include "ui/editor/Form1.h"
 #include "ui/editor/Form2.h"
+#include "ui/portraits/FaceImportActions.h"
 
 namespace tavlor {
 namespace {
 
 void ShowHistoryStep(ProgramContext& context, Form1& form1, Form2& form2, std::optional<int> slot) {
   if (!slot) return;
+  if (*slot == kFaceStepSlot) {
+    // A face step changes no general: the windows draw the faces again, the editor keeps its fields.
+    form2.UpdateEditState();
+    emit FaceEvents::Instance().facesChanged();
+    return;
+  }
   // An undone add can empty the table: the grid loses the row too.
   form2.SetFlexRows(context.Table.GeneralCount + 1);
   form2.ResetMflx();
@@ -30,11 +37,13 @@ void ShowHistoryStep(ProgramContext& context, Form1& form1, Form2& form2, std::o
 }  // namespace
 
 void UndoLastEdit(ProgramContext& context, Form1& form1, Form2& form2) {
-  ShowHistoryStep(context, form1, form2, context.History.Undo(context.Table, SharedBuiltinGeneralLists()));
+  ShowHistoryStep(context, form1, form2,
+                  context.History.Undo(context.Table, SharedBuiltinGeneralLists(), &context.Faces));
 }
 
 void RedoEdit(ProgramContext& context, Form1& form1, Form2& form2) {
-  ShowHistoryStep(context, form1, form2, context.History.Redo(context.Table, SharedBuiltinGeneralLists()));
+  ShowHistoryStep(context, form1, form2,
+                  context.History.Redo(context.Table, SharedBuiltinGeneralLists(), &context.Faces));
 }
 
 void ConnectHistoryActions(ProgramContext& context, Form1& form1, Form2& form2) {

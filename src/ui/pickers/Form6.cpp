@@ -22,6 +22,7 @@
 #include "ui/pickers/GeneralListModel.h"
 #include "ui/pickers/PickerArtwork.h"
 #include "ui/portraits/FaceDrawing.h"
+#include "ui/portraits/FaceImportActions.h"
 #include "ui/portraits/LargeFaceDrawer.h"
 
 namespace tavlor {
@@ -56,6 +57,10 @@ Form6::Form6(ProgramContext& context, QWidget* parent)
   BuildDetailSide();
   ApplyInterfaceLanguage();
   RetextOnSwitch(this, SwitchStep::RelatedGeneralRows, [this] { ApplyInterfaceLanguage(); });
+  // An imported or restored face shows on the portrait at once.
+  connect(&FaceEvents::Instance(), &FaceEvents::facesChanged, this, [this] {
+    if (isVisible() && SelectedRow() >= 0) ShowRow(SelectedRow());
+  });
 }
 
 Form6::~Form6() = default;

@@ -3,7 +3,10 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <string>
+
+#include "core/portraits/FaceArchive.h"
 
 namespace tavlor {
 
@@ -37,7 +40,16 @@ bool OpenFaceArchive(const std::string& path);
 // cannot be drawn leaves the box cleared.
 void DrawFace(int index, PortraitBox* box);
 
-// The face as an upright image at its own size (empty when it cannot be read).
+// The face as an upright image at its own size (empty when it cannot be read): the pending import
+// when the program holds one for this face of the open archive, else the archive's.
 QImage ReadFaceImage(int index);
+
+// Where the drawing code finds pending faces: given the path an archive was opened with and a face
+// index, the pending picture or nothing. The program installs one; without it archives are drawn.
+using PendingFaceLookup = std::function<const FaceImage*(const std::string& path, int index)>;
+void SetPendingFaceLookup(PendingFaceLookup lookup);
+
+// A face's pixels as an image, exactly as stored (every face drawn goes through here).
+QImage FaceImageToQImage(const FaceImage& face);
 
 }  // namespace tavlor

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include "core/lang/BrowserTexts.h"
@@ -21,6 +22,7 @@
 #include "ui/lang/LanguageSwitch.h"
 #include "ui/portraits/BrowserArtwork.h"
 #include "ui/portraits/FaceDrawing.h"
+#include "ui/portraits/FaceImportActions.h"
 #include "ui/portraits/Form_3CGBR.h"
 #include "ui/portraits/Form_CGBRLayout.h"
 #include "ui/portraits/ThumbnailPanel.h"
@@ -99,6 +101,8 @@ Form_CGBR::Form_CGBR(const PathSettings& paths, QWidget* parent, FirstFill first
   Com_CG->setCurrentIndex(0);
   ChangeCategory(0);
   connect(Com_CG, &QComboBox::currentIndexChanged, this, &Form_CGBR::ChangeCategory);
+  // An imported, restored, undone or saved face shows on its thumbnail at once.
+  connect(&FaceEvents::Instance(), &FaceEvents::facesChanged, this, &Form_CGBR::FillPage);
 }
 
 Form_CGBR::~Form_CGBR() = default;
@@ -130,10 +134,36 @@ void Form_CGBR::BuildTopBar() {
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(layout::kLabel1);
   Label1->setFont(art::CaptionFont(14));
+
+  Cmd_Import = new QPushButton(this);
+  Cmd_Import->setObjectName(QStringLiteral("Cmd_Import"));
+  Cmd_Import->setGeometry(layout::kImportButton);
+  Cmd_Import->setFocusPolicy(Qt::NoFocus);
+  Cmd_Import->setFont(art::CaptionFont(13));
+  connect(Cmd_Import, &QPushButton::clicked, this, [this] { RequestImport(false); });
+  auto* underPointer = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
+  connect(underPointer, &QShortcut::activated, this, [this] { RequestImport(true); });
+}
+
+void Form_CGBR::RequestImport(bool underPointer) {
+  FaceChoice choice = lastPointed_;
+  if (underPointer) {
+    choice = FaceChoice{};
+    const QPoint at = Picture1->mapFromGlobal(QCursor::pos());
+    for (int box = 0; box < ThumbnailPanel::kBoxCount; ++box)
+      if (CGBR[box]->geometry().contains(at))
+        if (const std::optional<FaceChoice> under = ChooseThumbnail(Category(), page_, box)) choice = *under;
+    if (choice.Set == FaceSet::None) return;
+  }
+  HidePreview();
+  emit importRequested(choice);
 }
 
 void Form_CGBR::ApplyInterfaceLanguage() {
   setWindowTitle(Caption(texts::BrowserCaption));
+  Cmd_Import->setText(InInterfaceScript(QStringLiteral("导入肖像…")));
+  Cmd_Import->setToolTip(InInterfaceScript(
+      QStringLiteral("把自己的图片导入为鼠标最后指向的肖像（在肖像上按 Ctrl+I：指针下的肖像）")));
   for (int row = 0; row < kFaceCategoryCount; ++row) Com_CG->setItemText(row, Caption(CategoryText(row)));
   const std::string_view pageCaptions[kMostPages] = {texts::PageButton1, texts::PageButton2,
                                                      texts::PageButton3, texts::PageButton4,
@@ -184,6 +214,8 @@ void Form_CGBR::FillPage() {
 
 void Form_CGBR::OnThumbnailHover(int box) {
   const FaceCategory category = Category();
+  if (const std::optional<FaceChoice> pointed = ChooseThumbnail(category, page_, box))
+    lastPointed_ = *pointed;
   const std::optional<int32_t> face = SharedPreviewFlag().Hover(ThumbnailFace(category, page_, box));
   if (!face) return;
   if (!preview_) preview_ = new Form_3CGBR(this);

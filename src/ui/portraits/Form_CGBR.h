@@ -46,6 +46,7 @@ class Form_CGBR : public QWidget {
   ThumbnailPanel* Picture1 = nullptr;      // the board under the thumbnails
   std::array<PortraitBox*, 40> CGBR{};     // the thumbnails, 8 to a row
   QTimer* Timer1 = nullptr;                // moves the preview with the pointer while it is shown
+  QPushButton* Cmd_Import = nullptr;  // 导入肖像…: the face last pointed at (Ctrl+I: the one under it)
 
   // Rewrites the caption, the category texts and the page captions in the language in force (the
   // chosen category and page stay). Every language switch calls it.
@@ -64,6 +65,9 @@ class Form_CGBR : public QWidget {
  signals:
   // A used thumbnail was pressed; the browser closes itself right after.
   void faceChosen(const tavlor::FaceChoice& choice);
+  // 导入肖像…: a picture of the player's own for this face; a choice of no set when no face of the
+  // page was pointed at yet.
+  void importRequested(const tavlor::FaceChoice& choice);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -77,6 +81,7 @@ class Form_CGBR : public QWidget {
   void OnBoardCrossed();
   void OnThumbnailPressed(int box);
   void HidePreview();
+  void RequestImport(bool underPointer);
   FaceCategory Category() const;
 
   PathSettings paths_;
@@ -86,6 +91,7 @@ class Form_CGBR : public QWidget {
   int category_ = 0;
   int page_ = 0;
   bool fillWaits_ = false;  // the page is drawn at the first show
+  FaceChoice lastPointed_;  // the face of the thumbnail the pointer was last over (of no set: none yet)
 };
 
 }  // namespace tavlor

@@ -23,6 +23,8 @@ inline constexpr QRect PageButton(int i) {
   return FromTwips(2640 + 480 * i, 0, 375, 375);
 }
 inline constexpr QRect kLabel1 = FromTwips(5520, 0, 1200, 375);
+// 导入肖像…, at the right end of the bar.
+inline constexpr QRect kImportButton{860, 0, 136, TwipsToPixels(375)};
 
 // The thumbnail panel Picture1 under the bar, with an even lacquer margin round it.
 inline constexpr QRect kThumbnailPanel{8, kBarHeight + 2, 984, 676};

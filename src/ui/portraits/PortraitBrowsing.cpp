@@ -8,6 +8,7 @@
 #include "ui/editor/Form1.h"
 #include "ui/lang/LanguageSwitch.h"
 #include "ui/portraits/FaceArchiveOpener.h"
+#include "ui/portraits/FaceImportWiring.h"
 #include "ui/portraits/Form_CGBR.h"
 
 namespace tavlor {
@@ -35,6 +36,7 @@ Form_CGBR& EnsurePortraitBrowser(ProgramContext& context, Form1& form1) {
   auto* browser = new Form_CGBR(context.Paths, &form1, Form_CGBR::FirstFill::WhenShown);
   QObject::connect(browser, &Form_CGBR::faceChosen, &form1,
                    [&context, &form1](const FaceChoice& choice) { TakeChosenFace(context, form1, choice); });
+  ConnectBrowserImport(context, form1, *browser);
   return *browser;
 }
 
