@@ -283,9 +283,17 @@ void FaceImportWindow::ApplyInterfaceLanguage() {
   Command_RestoreAll->setText(InInterfaceScript(QStringLiteral("全部恢复")));
   Command_Close->setText(InInterfaceScript(QStringLiteral("关闭")));
   ShowPreviewSizes();
-  if (importedShown_) lb_Status->setText(ImportedText());
+  if (importedShown_) SetStatus(ImportedText(), true);
   RefreshFace();
   CropView->update();  // its frame names and hint are drawn in the language in force
+}
+
+void FaceImportWindow::SetStatus(const QString& text, bool imported) {
+  importedShown_ = imported;
+  lb_Status->setText(text);
+  lb_Status->setProperty("role", imported ? QStringLiteral("done") : QString());
+  lb_Status->style()->unpolish(lb_Status);
+  lb_Status->style()->polish(lb_Status);
 }
 
 void FaceImportWindow::ShowPreviewSizes() {
@@ -307,15 +315,13 @@ void FaceImportWindow::ShowSlot(FaceSlot slot) {
   slot_.Index = Spin_FaceIndex->value();
   switchingSlot_ = false;
 
-  lb_Status->clear();
-  importedShown_ = false;
+  SetStatus(QString(), false);
   QString error;
   const std::optional<std::array<QSize, 3>> sizes = StoredFaceSizes(context_, slot_, &error);
   if (sizes) {
     sizes_ = *sizes;
   } else {
-    lb_Status->setProperty("role", QString());
-    lb_Status->setText(error);
+    SetStatus(error, false);
   }
   for (int i = 0; i < 3; ++i) Pic_Preview[i]->setFixedSize(sizes_[i]);
   ShowPreviewSizes();
@@ -369,8 +375,7 @@ bool FaceImportWindow::OpenPicture(const QString& file) {
                       ? picture->scaled(kRoughSide, kRoughSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
                       : QImage();
   CropView->SetPicture(*picture);
-  lb_Status->clear();
-  importedShown_ = false;
+  SetStatus(QString(), false);
   RefreshFace();
   ShowExactPreviews();
   return true;
@@ -471,11 +476,7 @@ bool FaceImportWindow::Import() {
     return false;
   }
   imported_ = slot_;
-  lb_Status->setProperty("role", QStringLiteral("done"));
-  lb_Status->setText(ImportedText());
-  importedShown_ = true;
-  lb_Status->style()->unpolish(lb_Status);
-  lb_Status->style()->polish(lb_Status);
+  SetStatus(ImportedText(), true);
   RefreshFace();
   return true;
 }

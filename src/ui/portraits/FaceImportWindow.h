@@ -84,6 +84,8 @@ class FaceImportWindow : public QDialog {
   void RefreshFace();  // the chosen face's category, pictures, users and restore buttons
   void RefreshPreviews(bool exact);
   void ShowPreviewSizes();
+  // The status line: green for a face just imported, else a problem in the plain gold.
+  void SetStatus(const QString& text, bool imported);
   void OnFramesChanged();
   // The three faces cut from `picture`: the full picture or a shrunk copy of it, the frames mapped
   // onto the copy.
