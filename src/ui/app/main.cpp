@@ -73,6 +73,7 @@ void OpenWindowForScreenshot(const QString& window, tavlor::ProgramContext& cont
                              tavlor::Form2& form2) {
   if (window == QLatin1String("Form7")) form2.M_MkWJ->trigger();
   if (window == QLatin1String("Form_CGBR")) emit form1.portraitBrowserRequested();
+  if (window == QLatin1String("FaceImportWindow")) form2.M_FaceImport->trigger();
   if (window == QLatin1String("Form3")) emit form1.abilityPickerRequested();
   if (window == QLatin1String("Form4")) emit form1.cityPickerRequested();
   if (window == QLatin1String("Form6")) {
@@ -105,7 +106,8 @@ int main(int argc, char* argv[]) {
       QStringLiteral("screenshot"),
       QStringLiteral(
           "After start-up, save a picture and quit (may be repeated). <shot> is PATH for the "
-          "whole screen, WINDOW=PATH for one window (Form1, Form2, Form3, Form4, Form6, Form7, Form_CGBR), "
+          "whole screen, WINDOW=PATH for one window (Form1, Form2, Form3, Form4, Form6, Form7, Form_CGBR, "
+          "FaceImportWindow), "
           "WINDOW,WINDOW=PATH "
           "for windows together, or WINDOW/CONTROL+CONTROL[/MARGIN]=PATH for the part of a "
           "window around those controls."),

@@ -26,11 +26,11 @@ std::optional<ResolvedFace> FaceOfCode(int32_t code) {
 
 void OpenFaceImport(ProgramContext& context, Form1& form1, std::optional<FaceSlot> slot) {
   FaceImportWindow* window = ShowFaceImportWindow(context, &form1, slot.value_or(InitialImportSlot(context)));
-  // One connection however often the window is shown again.
-  QObject::connect(
-      window, &FaceImportWindow::shownGeneralTakesFace, &form1,
-      [&context, &form1](const FaceChoice& choice) { TakeChosenFace(context, form1, choice); },
-      Qt::UniqueConnection);
+  // One connection however often the window is shown again (a lambda cannot be a unique one).
+  if (window->property("tavlorGivesFace").toBool()) return;
+  window->setProperty("tavlorGivesFace", true);
+  QObject::connect(window, &FaceImportWindow::shownGeneralTakesFace, &form1,
+                   [&context, &form1](const FaceChoice& choice) { TakeChosenFace(context, form1, choice); });
 }
 
 void RedrawEditorFaces(ProgramContext& context, Form1& form1) {
