@@ -84,6 +84,10 @@ editor --pick 1 --screenshot "Form2,Form1=Z:$shots/simplified.png" || true
 check "the editor photographs its windows (Simplified)" test -s "$shots/simplified.png"
 editor --pick 1 --traditional --screenshot "Form2,Form1=Z:$shots/traditional.png" || true
 check "the editor photographs its windows (Traditional)" test -s "$shots/traditional.png"
+editor --pick 1 --screenshot "FaceImportWindow=Z:$shots/face-import.png" || true
+check "the editor photographs its 导入肖像 window" test -s "$shots/face-import.png"
+editor --pick 1 --traditional --screenshot "FaceImportWindow=Z:$shots/face-import-traditional.png" || true
+check "the editor photographs its 导入肖像 window (Traditional)" test -s "$shots/face-import-traditional.png"
 
 # A change and 保存数据 in the editor's own windows, driven as a player would: the first general
 # moved down (Ctrl+Down in the list), the save button clicked, the question answered. The file in
