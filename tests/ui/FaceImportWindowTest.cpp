@@ -1,8 +1,9 @@
 // "导入肖像": the three frames follow the rule, stay inside the picture and answer the mouse; a
 // frame the player placed follows the large one; the previews are the stored pixels (checked on a
-// picture of four solid quadrants); transparent parts take the fill colour; a damaged file is
-// refused by name and leaves the window as it was; replacing a game face is asked once, and "no"
-// imports nothing; one window at a time, retexted by a language switch.
+// picture of four solid quadrants) and what the import stores; transparent parts take the fill
+// colour; a damaged file is refused by name and leaves the window as it was; replacing a game face
+// is asked once, and "no" imports nothing; an imported face goes to the shown general and back to
+// its original; one window at a time, retexted by a language switch.
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -20,10 +21,12 @@
 #include "core/portraits/FaceCategories.h"
 #include "imaging/FacePicture.h"
 #include "support/ArchiveBuilder.h"
+#include "support/FaceSeed.h"
 #include "support/TempFolder.h"
 #include "support/TestPrompter.h"
 #include "ui/RunningProgram.h"
 #include "ui/StartupTestFolder.h"
+#include "ui/app/ProgramContext.h"
 #include "ui/app/TextCodec.h"
 #include "ui/portraits/FaceCropView.h"
 #include "ui/portraits/FaceDrawing.h"
@@ -97,11 +100,20 @@ QColor PreviewPixel(const FaceImportWindow& window, int size, int x, int y) {
   return window.Pic_Preview[size]->Face().pixelColor(x, y);
 }
 
+// Three sample generals; the first and the third wear edit face 5 (code 1705).
+std::shared_ptr<const tavlor::GeneralTable> TableWearingEditFace5() {
+  std::shared_ptr<tavlor::GeneralTable> table = tavlor::testing::SampleTable(3);
+  table->Slots[0].Record.FaceNo = 1705;
+  table->Slots[2].Record.FaceNo = 1705;
+  return table;
+}
+
 // A program with its face sets and the window open over the list on edit face 5.
 struct ImportSetUp {
   TestPrompter prompter;
   TempFolder pictures;
-  RunningProgram program{RunningProgramOptions().WithPrepare(WriteFaceSets)};
+  RunningProgram program{
+      RunningProgramOptions().WithPrepare(WriteFaceSets).WithTable(TableWearingEditFace5())};
   FaceImportWindow* window =
       tavlor::ShowFaceImportWindow(*program.Context, program.List.get(), FaceSlot{FaceSet::Edit, 5});
   bool Open(const QString& file) {
@@ -316,6 +328,7 @@ class FaceImportWindowTest : public QObject {
     QCOMPARE(setUp.prompter.Messages().constFirst().Title, QStringLiteral("导入肖像"));
     QVERIFY(window.lb_Status->text().isEmpty());
     QVERIFY(!window.Command_UseForGeneral->isEnabled());
+    QVERIFY(!window.Command_Restore->isEnabled());  // nothing pending
 
     // A face of a category names it in the question.
     const tavlor::FaceCategory& category = tavlor::FaceCategories()[0];
@@ -363,6 +376,76 @@ class FaceImportWindowTest : public QObject {
              window);
     QVERIFY(window->isVisible());
     QCOMPARE(window->Slot(), (FaceSlot{FaceSet::Edit, 2}));
+  }
+
+  void anEditFaceIsImportedAsPreviewedThenOfferedAndRestored() {
+    ImportSetUp setUp;
+    FaceImportWindow& window = *setUp.window;
+    tavlor::ProgramContext& context = *setUp.program.Context;
+    const FaceSlot slot{FaceSet::Edit, 5};
+    QCOMPARE(window.lb_Users->text(), QStringLiteral("使用此肖像的登录武将：织田信长、太郎之助"));
+    QCOMPARE(tavlor::testing::FaceSeed(window.Pic_Current), 6);  // the archive's own face
+    QVERIFY(!window.Command_Restore->isEnabled());
+    QVERIFY(!window.Command_RestoreAll->isEnabled());
+    QVERIFY(!window.Command_UseForGeneral->isEnabled());
+
+    QVERIFY(setUp.Open(SavePicture(setUp.pictures, "quadrants.png", Quadrants(480, 480))));
+    setUp.prompter.Clear();
+    window.Command_Import->click();
+    QVERIFY2(setUp.prompter.Messages().isEmpty(),
+             qPrintable(setUp.prompter.Texts().join('\n')));  // no question
+    QCOMPARE(window.lb_Status->text(), QStringLiteral("已导入，按“保存数据”后写入肖像文件。"));
+    const std::array<QImage, 3> stored = tavlor::CurrentFacePictures(context, slot);
+    for (int i = 0; i < 3; ++i) QCOMPARE(stored[i], window.Pic_Preview[i]->Face());
+    QCOMPARE(stored[0].pixelColor(60, 60), kRed);
+    QCOMPARE(stored[1].pixelColor(76, 100), kWhite);
+    QCOMPARE(window.Pic_Current->Face(), stored[0]);
+    QVERIFY(window.Command_Restore->isEnabled());
+    QVERIFY(window.Command_RestoreAll->isEnabled());
+
+    // The shown general takes it by its code.
+    std::optional<tavlor::FaceChoice> taken;
+    QObject::connect(&window, &FaceImportWindow::shownGeneralTakesFace,
+                     [&taken](const tavlor::FaceChoice& choice) { taken = choice; });
+    QVERIFY(window.Command_UseForGeneral->isEnabled());
+    window.Command_UseForGeneral->click();
+    QVERIFY(taken.has_value());
+    QCOMPARE(*taken, (tavlor::FaceChoice{FaceSet::Edit, 5, 1705}));
+
+    // 全部恢复 is asked first: "no" keeps the new face, 恢复原肖像 puts the archive's back.
+    setUp.prompter.Clear();
+    window.Command_RestoreAll->click();
+    QCOMPARE(setUp.prompter.CountOf(TestPrompter::Kind::Question), 1);
+    QCOMPARE(setUp.prompter.Messages().constFirst().Text,
+             QStringLiteral("要把这一组中所有改过的肖像都恢复为原肖像吗？"));
+    QCOMPARE(tavlor::CurrentFacePictures(context, slot)[0], stored[0]);
+    window.Command_Restore->click();
+    QCOMPARE(tavlor::testing::FaceSeed(window.Pic_Current), 6);
+    QCOMPARE(tavlor::CurrentFacePictures(context, slot)[0].pixelColor(1, 1).red(), 6);
+    QCOMPARE(setUp.prompter.CountOf(TestPrompter::Kind::Error), 0);
+  }
+
+  void aGameFaceIsReplacedAfterOneYes() {
+    ImportSetUp setUp;
+    FaceImportWindow& window = *setUp.window;
+    QVERIFY(setUp.Open(SavePicture(setUp.pictures, "face.png", Quadrants(240, 240))));
+    window.ShowSlot({FaceSet::Game, 1254});
+    setUp.prompter.Clear();
+    setUp.prompter.AnswerNext(true);
+    window.Command_Import->click();
+    QCOMPARE(setUp.prompter.Messages().size(), 1);
+    QCOMPARE(setUp.prompter.Messages().constFirst().What, TestPrompter::Kind::Question);
+    QCOMPARE(window.lb_Status->text(), QStringLiteral("已导入，按“保存数据”后写入肖像文件。"));
+    const QImage large = tavlor::CurrentFacePictures(*setUp.program.Context, {FaceSet::Game, 1254})[0];
+    QCOMPARE(large.pixelColor(180, 60), kGreen);
+    // Another face of the set is untouched, and nothing is offered for it.
+    QCOMPARE(
+        tavlor::CurrentFacePictures(*setUp.program.Context, {FaceSet::Game, 1253})[0].pixelColor(1, 1).red(),
+        5);
+    window.ShowSlot({FaceSet::Game, 1253});
+    QVERIFY(!window.Command_UseForGeneral->isEnabled());
+    QVERIFY(!window.Command_Restore->isEnabled());
+    QVERIFY(window.Command_RestoreAll->isEnabled());  // face 1254 of this set can go back
   }
 
   void aLanguageSwitchRetextsTheOpenWindow() {
