@@ -26,6 +26,7 @@
 #include "ui/app/ProgramStyle.h"
 #include "ui/app/Prompts.h"
 #include "ui/app/TextCodec.h"
+#include "ui/chrome/ArrowComboBox.h"
 #include "ui/lang/LanguageSwitch.h"
 #include "ui/portraits/FaceCropView.h"
 #include "ui/portraits/FaceDrawing.h"
@@ -38,10 +39,15 @@ const char* const kWindowStyleSheet =
     "QLabel { color: #f0d68c; background: transparent; }"
     "QLabel[role=\"note\"] { color: #d9c08a; }"
     "QLabel[role=\"done\"] { color: #9be07a; }"
-    // Colours only: a border of the sheet's own would make the style drop the arrows.
-    "QComboBox, QSpinBox { color: #22180f; background: #f7f0e0; selection-background-color: #c9a14a; }"
-    "QComboBox QAbstractItemView { color: #22180f; background: #f7f0e0; selection-background-color: #c9a14a; "
-    "}"
+    // The window sits over the editor and would take its drop-down look: the set choice is drawn as
+    // the portrait browser's (lacquer, with the painted gold arrow), the number as paper.
+    "QComboBox { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a2619, stop:1 #24120c);"
+    " color: #f7e3a3; border: 1px solid #c9a14a; border-radius: 2px; padding: 2px 6px; padding-right: 18px; }"
+    "QComboBox::drop-down { width: 18px; border: none; border-left: 1px solid #80622e; background: "
+    "transparent; }"
+    "QComboBox QAbstractItemView { background: #2a1711; color: #f0d68c; border: 1px solid #c9a14a;"
+    " selection-background-color: #8c2a1c; selection-color: #fff2c4; outline: 0; }"
+    "QSpinBox { color: #22180f; background: #f7f0e0; selection-background-color: #c9a14a; }"
     "QPushButton:disabled { color: #8a7658; border-color: #5c4630; background: #3a221a; }"
     "QPushButton:checked { color: #2a1711; background: #c9a14a; border-color: #fff2c4; }"
     "QPushButton[role=\"swatch\"] { padding: 0; border: 1px solid #c9a14a; border-radius: 2px; }"
@@ -105,7 +111,7 @@ FaceImportWindow::FaceImportWindow(ProgramContext& context, FaceSlot slot, QWidg
   setStyleSheet(ProgramStyleSheet() + QString::fromLatin1(kWindowStyleSheet));
 
   // Which face.
-  Com_FaceSet = new QComboBox(this);
+  Com_FaceSet = new ArrowComboBox(this);
   Com_FaceSet->setObjectName(QStringLiteral("Com_FaceSet"));
   Com_FaceSet->addItem(QString(), static_cast<int>(FaceSet::Edit));
   Com_FaceSet->addItem(QString(), static_cast<int>(FaceSet::Game));
