@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "core/data/FileCalls.h"
+#include "core/data/PathText.h"
 #include "core/data/SafeFileWrite.h"
 
 namespace tavlor {
@@ -13,7 +14,7 @@ namespace {
 constexpr uint64_t kLargestJournal = 64ull << 20;
 
 std::string Describe(const fs::path& path, const std::string& what, const std::error_code& code) {
-  return path.string() + ": " + what + (code ? ": " + code.message() : std::string());
+  return TextOfPath(path) + ": " + what + (code ? ": " + code.message() : std::string());
 }
 
 // Closes the handle when the scope ends, unless Close() was called (and checked) first.
@@ -129,7 +130,7 @@ bool WriteFacePatch(const fs::path& archive, const FacePatch& patch, std::string
     return false;
   }
   if (size != patch.SizeBefore) {
-    *error = archive.string() + ": the archive changed since it was read (" +
+    *error = TextOfPath(archive) + ": the archive changed since it was read (" +
              std::to_string(patch.SizeBefore) + " bytes then, " + std::to_string(size) +
              " now); nothing was written";
     return false;
@@ -138,7 +139,7 @@ bool WriteFacePatch(const fs::path& archive, const FacePatch& patch, std::string
     if (range.Old.size() != range.New.size()) continue;  // an appended record: nothing there yet
     std::string now(range.Old.size(), '\0');
     if (!ReadArchiveBytes(archive, range.Offset, now.data(), now.size()) || now != range.Old) {
-      *error = archive.string() + ": the archive changed since it was read (the bytes at " +
+      *error = TextOfPath(archive) + ": the archive changed since it was read (the bytes at " +
                std::to_string(range.Offset) + " differ); nothing was written";
       return false;
     }
@@ -152,7 +153,8 @@ bool WriteFacePatch(const fs::path& archive, const FacePatch& patch, std::string
   }
   // From here the journal is whole on the disk: a failure leaves it to be rolled forward.
   if (!WriteRanges(archive, patch, error)) {
-    *error += "; the journal " + FaceJournalPathOf(archive).string() + " finishes the save at the next open";
+    *error +=
+        "; the journal " + TextOfPath(FaceJournalPathOf(archive)) + " finishes the save at the next open";
     return false;
   }
   return RemoveJournal(archive, error);
@@ -179,17 +181,17 @@ bool RecoverFaceArchive(const fs::path& archive, std::string* done, std::string*
   std::string reason;
   const std::optional<FacePatch> patch = DecodeJournal(bytes, &reason);
   if (!patch) {
-    *error = journalPath.string() + ": " + reason + "; the archive was not touched";
+    *error = TextOfPath(journalPath) + ": " + reason + "; the archive was not touched";
     return false;
   }
   const uint64_t size = fs::file_size(archive, code);
   if (code || size < patch->SizeBefore || size > patch->SizeAfter) {
-    *error = archive.string() + ": its size is not one an unfinished face save can leave; " +
-             journalPath.string() + " was kept and the archive not touched";
+    *error = TextOfPath(archive) + ": its size is not one an unfinished face save can leave; " +
+             TextOfPath(journalPath) + " was kept and the archive not touched";
     return false;
   }
   if (!WriteRanges(archive, *patch, error) || !RemoveJournal(archive, error)) return false;
-  if (done) *done = archive.string() + ": finished an unfinished face save";
+  if (done) *done = TextOfPath(archive) + ": finished an unfinished face save";
   return true;
 }
 

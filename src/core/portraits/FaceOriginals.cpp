@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/data/FileCalls.h"
+#include "core/data/PathText.h"
 #include "core/data/SafeFileWrite.h"
 #include "core/portraits/FaceArchiveWriter.h"
 #include "core/portraits/FacePatch.h"
@@ -44,7 +45,7 @@ bool WriteFace(const fs::path& archive, int32_t index, const FaceImage& picture,
   std::error_code code;
   const uint64_t size = fs::file_size(archive, code);
   if (code) {
-    *error = archive.string() + ": cannot read its size: " + code.message();
+    *error = TextOfPath(archive) + ": cannot read its size: " + code.message();
     return false;
   }
   std::string reason;
@@ -52,7 +53,7 @@ bool WriteFace(const fs::path& archive, int32_t index, const FaceImage& picture,
       size, [&](uint64_t at, char* out, std::size_t n) { return ReadArchiveBytes(archive, at, out, n); },
       index, picture, &reason);
   if (!patch) {
-    *error = archive.string() + ": " + reason;
+    *error = TextOfPath(archive) + ": " + reason;
     return false;
   }
   return WriteFacePatch(archive, *patch, error);
@@ -77,13 +78,13 @@ bool ImportFace(const fs::path& archive, int32_t index, const FaceImage& picture
     auto opened = FaceArchive::Open(archive, &reason);
     std::optional<FaceImage> face = opened ? opened->ReadFace(index) : std::nullopt;
     if (!face) {
-      *error = opened ? archive.string() + ": face " + std::to_string(index) + " cannot be read" : reason;
+      *error = opened ? TextOfPath(archive) + ": face " + std::to_string(index) + " cannot be read" : reason;
       return false;
     }
     fs::create_directory(OriginalsFolderOf(archive), code);
     if (code) {
-      *error = OriginalsFolderOf(archive).string() + ": cannot make the originals folder: " + code.message() +
-               "; nothing was written";
+      *error = TextOfPath(OriginalsFolderOf(archive)) +
+               ": cannot make the originals folder: " + code.message() + "; nothing was written";
       return false;
     }
     const FileError kept = ReplaceFileSafely(original, Encode(*face), BackupPolicy::LeaveAlone());
@@ -100,13 +101,13 @@ std::optional<FaceImage> ReadKeptOriginal(const fs::path& archive, int32_t index
   std::error_code code;
   const uint64_t size = fs::file_size(original, code);
   if (code || size > 12 + 256 * 256 * 3) {
-    *error = archive.string() + ": no original of face " + std::to_string(index) + " is kept";
+    *error = TextOfPath(archive) + ": no original of face " + std::to_string(index) + " is kept";
     return std::nullopt;
   }
   std::string bytes(size, '\0');
   std::optional<FaceImage> face;
   if (ReadArchiveBytes(original, 0, bytes.data(), bytes.size())) face = Decode(bytes);
-  if (!face) *error = original.string() + ": not a kept face";
+  if (!face) *error = TextOfPath(original) + ": not a kept face";
   return face;
 }
 
@@ -132,7 +133,7 @@ std::vector<int32_t> KeptOriginals(const fs::path& archive) {
   std::error_code code;
   for (fs::directory_iterator it(OriginalsFolderOf(archive), code), end; !code && it != end;
        it.increment(code)) {
-    const std::string name = it->path().filename().string();
+    const std::string name = TextOfPath(it->path().filename());
     if (name.rfind("face-", 0) != 0 || name.size() < 10 || name.compare(name.size() - 4, 4, ".bin") != 0)
       continue;
     const std::string digits = name.substr(5, name.size() - 9);

@@ -20,7 +20,7 @@ bool RecoverAll(const std::array<FaceSetArchive, 3>& archives, std::string* erro
 }
 
 std::string FaceName(const fs::path& file, int32_t index) {
-  return file.string() + ": face " + std::to_string(index);
+  return TextOfPath(file) + ": face " + std::to_string(index);
 }
 
 // The archive's face as it is now, with what it would become; nothing when it cannot take it.
@@ -52,14 +52,14 @@ std::optional<PlannedFace> Plan(const FaceSetArchive& archive, int32_t index, co
   std::error_code code;
   const uint64_t size = fs::file_size(archive.File, code);
   if (code) {
-    *error = archive.File.string() + ": cannot read its size: " + code.message();
+    *error = TextOfPath(archive.File) + ": cannot read its size: " + code.message();
     return std::nullopt;
   }
   const auto patch = PlanFaceReplacement(
       size, [&](uint64_t at, char* out, std::size_t n) { return ReadArchiveBytes(archive.File, at, out, n); },
       index, *after, &reason);
   if (!patch) {
-    *error = archive.File.string() + ": " + reason;
+    *error = TextOfPath(archive.File) + ": " + reason;
     return std::nullopt;
   }
   return PlannedFace{std::move(*before), std::move(*after)};
@@ -116,7 +116,7 @@ bool ImportFaceIntoSet(const std::array<FaceSetArchive, 3>& archives, int32_t in
     for (std::size_t done = 0; done < written; ++done) {
       std::string undoError;
       if (!ImportFace(archives[done].File, index, planned[done].Before, &undoError))
-        *error += "; " + archives[done].File.string() + " keeps the new face: " + undoError;
+        *error += "; " + TextOfPath(archives[done].File) + " keeps the new face: " + undoError;
     }
     return false;
   }

@@ -3,6 +3,7 @@
 #include <set>
 #include <system_error>
 
+#include "core/data/PathText.h"
 #include "core/portraits/FaceArchiveWriter.h"
 #include "core/portraits/FaceOriginals.h"
 #include "core/portraits/FacePatch.h"
@@ -19,7 +20,7 @@ struct PlannedWrite {
 };
 
 std::string FaceName(const fs::path& archive, int32_t index) {
-  return archive.string() + ": face " + std::to_string(index);
+  return TextOfPath(archive) + ": face " + std::to_string(index);
 }
 
 std::optional<FaceImage> FaceIn(const fs::path& archive, int32_t index) {
@@ -35,7 +36,7 @@ bool CheckArchive(const fs::path& archive, const PendingFaces& faces, std::strin
   const std::optional<ArchiveStamp> now = ReadArchiveStamp(archive, error);
   if (!now) return false;
   if (*now == kept->second) return true;
-  *error = archive.string() + ": its size or tables changed since the program read it";
+  *error = TextOfPath(archive) + ": its size or tables changed since the program read it";
   return false;
 }
 
@@ -55,14 +56,14 @@ std::optional<PlannedWrite> Plan(const fs::path& archive, int32_t index, const F
   std::error_code code;
   const uint64_t size = fs::file_size(archive, code);
   if (code) {
-    *error = archive.string() + ": cannot read its size: " + code.message();
+    *error = TextOfPath(archive) + ": cannot read its size: " + code.message();
     return std::nullopt;
   }
   const auto reader = [&](uint64_t at, char* out, std::size_t n) {
     return ReadArchiveBytes(archive, at, out, n);
   };
   if (!PlanFaceReplacement(size, reader, index, after, &reason)) {
-    *error = archive.string() + ": " + reason;
+    *error = TextOfPath(archive) + ": " + reason;
     return std::nullopt;
   }
   return PlannedWrite{archive, index, &after, std::move(*before)};

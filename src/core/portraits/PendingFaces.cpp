@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/data/ByteOrder.h"
+#include "core/data/PathText.h"
 #include "core/portraits/FaceArchiveWriter.h"
 
 namespace tavlor {
@@ -36,12 +37,12 @@ std::optional<ArchiveStamp> ReadArchiveStamp(const std::filesystem::path& archiv
   ArchiveStamp stamp;
   stamp.Size = std::filesystem::file_size(archive, code);
   if (code) {
-    *error = archive.string() + ": cannot read its size: " + code.message();
+    *error = TextOfPath(archive) + ": cannot read its size: " + code.message();
     return std::nullopt;
   }
   uint8_t header[32];
   if (!ReadArchiveBytes(archive, 0, reinterpret_cast<char*>(header), sizeof header)) {
-    *error = archive.string() + ": cannot read its header";
+    *error = TextOfPath(archive) + ": cannot read its header";
     return std::nullopt;
   }
   stamp.TablesDigest = 14695981039346656037ull;
@@ -59,7 +60,7 @@ std::optional<ArchiveStamp> ReadArchiveStamp(const std::filesystem::path& archiv
     return true;
   };
   if (!table(entryCount, entryOffset, 8) || !table(sizeCount, sizeOffset, 12)) {
-    *error = archive.string() + ": its tables lie outside the file";
+    *error = TextOfPath(archive) + ": its tables lie outside the file";
     return std::nullopt;
   }
   return stamp;

@@ -91,6 +91,41 @@ bool SamePictures(const FacePictures& a, const FacePictures& b) {
   return true;
 }
 
+// What 恢复原肖像 would do to the face: from the pictures shown now to the kept originals (the
+// archive's own face in a size Tavlor never changed). Nothing when the face already shows them or
+// Tavlor never touched it; nothing and a message in `error` when a picture cannot be read.
+std::optional<FaceChange> PutBackChange(const ProgramContext& context, FaceSlot slot, QString* error) {
+  std::optional<FacePictures> before = ShownPictures(context, slot);
+  if (!before) {
+    *error = InInterfaceScript(QStringLiteral("无法读取第 %1 号肖像。")).arg(slot.Index);
+    return std::nullopt;
+  }
+  FacePictures original;
+  bool anyKept = false;
+  for (std::size_t size = 0; size < kFaceArchiveSizes.size(); ++size) {
+    const fs::path file = ArchiveFile(context, slot.Set, kFaceArchiveSizes[size]);
+    const std::vector<int32_t> kept = KeptOriginals(file);
+    std::string reason;
+    std::optional<FaceImage> picture;
+    if (std::binary_search(kept.begin(), kept.end(), slot.Index)) {
+      picture = ReadKeptOriginal(file, slot.Index, &reason);
+      anyKept = true;
+    } else {
+      picture = ArchiveFace(file, slot.Index);  // never changed by Tavlor: the archive holds the original
+      if (!picture) reason = "face " + std::to_string(slot.Index) + " cannot be read";
+    }
+    if (!picture) {
+      *error = InInterfaceScript(QStringLiteral("无法读取原肖像：%1\n%2"))
+                   .arg(FileText(file), QString::fromStdString(reason));
+      return std::nullopt;
+    }
+    original[size] = std::move(*picture);
+  }
+  const bool pending = context.Faces.Find(FaceKey{slot.Set, slot.Index}) != nullptr;
+  if ((!anyKept && !pending) || SamePictures(*before, original)) return std::nullopt;
+  return FaceChange{FaceKey{slot.Set, slot.Index}, std::move(*before), std::move(original)};
+}
+
 void Announce() {
   emit FaceEvents::Instance().facesChanged();
 }
@@ -216,51 +251,22 @@ bool ImportPendingFace(ProgramContext& context, FaceSlot slot, const std::array<
 }
 
 bool CanRestoreFace(const ProgramContext& context, FaceSet set, std::optional<int32_t> index) {
-  if (index) {
-    if (context.Faces.Find(FaceKey{set, *index})) return true;
-    for (const FaceArchiveSize size : kFaceArchiveSizes) {
-      const std::vector<int32_t> kept = KeptOriginals(ArchiveFile(context, set, size));
-      if (std::binary_search(kept.begin(), kept.end(), *index)) return true;
-    }
-    return false;
+  for (const int32_t face : FacesToPutBack(context, set, index)) {
+    QString ignored;
+    if (PutBackChange(context, FaceSlot{set, face}, &ignored)) return true;
   }
-  return !FacesToPutBack(context, set, std::nullopt).empty();
+  return false;
 }
 
 bool RestorePendingFaces(ProgramContext& context, FaceSet set, std::optional<int32_t> index, QString* error) {
   std::vector<FaceChange> changes;
   for (const int32_t face : FacesToPutBack(context, set, index)) {
-    const FaceSlot slot{set, face};
-    std::optional<FacePictures> before = ShownPictures(context, slot);
-    if (!before) {
-      *error = InInterfaceScript(QStringLiteral("无法读取第 %1 号肖像。")).arg(face);
-      return false;
-    }
-    FacePictures original;
-    bool anyKept = false;
-    for (std::size_t size = 0; size < kFaceArchiveSizes.size(); ++size) {
-      const fs::path file = ArchiveFile(context, set, kFaceArchiveSizes[size]);
-      const std::vector<int32_t> kept = KeptOriginals(file);
-      std::string reason;
-      std::optional<FaceImage> picture;
-      if (std::binary_search(kept.begin(), kept.end(), face)) {
-        picture = ReadKeptOriginal(file, face, &reason);
-        anyKept = true;
-      } else {
-        picture = ArchiveFace(file, face);  // never changed by Tavlor: the archive holds the original
-        if (!picture) reason = "face " + std::to_string(face) + " cannot be read";
-      }
-      if (!picture) {
-        *error = InInterfaceScript(QStringLiteral("无法读取原肖像：%1\n%2"))
-                     .arg(FileText(file), QString::fromStdString(reason));
-        return false;
-      }
-      original[size] = std::move(*picture);
-    }
-    const bool pending = context.Faces.Find(FaceKey{set, face}) != nullptr;
-    if ((!anyKept && !pending) || SamePictures(*before, original)) continue;
-    if (!CheckArchivesTakeFace(context, slot, original, error)) return false;
-    changes.push_back(FaceChange{FaceKey{set, face}, std::move(*before), std::move(original)});
+    error->clear();
+    std::optional<FaceChange> change = PutBackChange(context, FaceSlot{set, face}, error);
+    if (!error->isEmpty()) return false;
+    if (!change) continue;
+    if (!CheckArchivesTakeFace(context, FaceSlot{set, face}, change->After, error)) return false;
+    changes.push_back(std::move(*change));
   }
   if (changes.empty()) {
     *error = InInterfaceScript(QStringLiteral("没有需要恢复的肖像：它们已经是原肖像。"));

@@ -69,15 +69,14 @@ FaceSlot InitialImportSlot(const ProgramContext& context);
 bool ImportPendingFace(ProgramContext& context, FaceSlot slot, const std::array<FaceImage, 3>& pictures,
                        QString* error);
 
-// Whether 恢复原肖像 has something to put back for the slot: a pending face, or originals kept beside
-// the archives (when `slot` is nothing: for any face of `set`).
+// Whether 恢复原肖像 would change the face (any face of `set` when `index` is nothing): it shows a
+// pending import, or a picture other than the originals kept beside the archives.
 bool CanRestoreFace(const ProgramContext& context, FaceSet set, std::optional<int32_t> index);
 
 // 恢复原肖像: face `index` of `set` (every face Tavlor changed in that set when nothing) goes back
 // to its original as one pending, undoable edit: the kept original where there is one, else the
 // archive's own face (which drops a pending import). False and a message when there is nothing to
 // put back or the archives cannot be read.
-bool RestorePendingFaces(ProgramContext& context, FaceSet set, std::optional<int32_t> index,
-                         QString* error);
+bool RestorePendingFaces(ProgramContext& context, FaceSet set, std::optional<int32_t> index, QString* error);
 
 }  // namespace tavlor
