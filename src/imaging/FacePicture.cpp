@@ -1,6 +1,7 @@
 #include "imaging/FacePicture.h"
 
 #include <QColorSpace>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QStringList>
@@ -27,6 +28,27 @@ QImage OverFill(const QImage& image, const QColor& fill) {
   return out;
 }
 
+// libpng allocates a chunk's declared length before it reads the chunk, and a damaged file may
+// declare up to 2 GB: every chunk of a PNG must lie within the file before it is decoded.
+bool PngChunksFitTheFile(const QString& file) {
+  QFile in(file);
+  if (!in.open(QIODevice::ReadOnly)) return true;  // the reader reports it
+  static const char kSignature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
+  char header[8];
+  if (in.read(header, 8) != 8 || !std::equal(header, header + 8, kSignature)) return true;  // not a PNG
+  const qint64 size = in.size();
+  qint64 at = 8;
+  while (at + 8 <= size) {
+    if (!in.seek(at) || in.read(header, 8) != 8) return false;
+    const quint32 length = (quint32(uchar(header[0])) << 24) | (quint32(uchar(header[1])) << 16) |
+                           (quint32(uchar(header[2])) << 8) | quint32(uchar(header[3]));
+    if (qint64(length) + 12 > size - at) return false;
+    if (std::equal(header + 4, header + 8, "IEND")) return true;
+    at += qint64(length) + 12;
+  }
+  return at == size;
+}
+
 }  // namespace
 
 std::optional<QImage> ReadPicture(const QString& file, const QColor& fill, QString* error) {
@@ -40,6 +62,8 @@ std::optional<QImage> ReadPicture(const QString& file, const QColor& fill, QStri
   reader.setAutoTransform(true);  // a photo's orientation tag turns it upright
   if (!reader.canRead())
     return refuse(QStringLiteral("not a picture of a known format (%1)").arg(reader.errorString()));
+  if (!PngChunksFitTheFile(file))
+    return refuse(QStringLiteral("a damaged PNG: a part of it runs past the end of the file"));
   const QSize declared = reader.size();
   if (declared.isValid() && (declared.width() > kMaxPictureSide || declared.height() > kMaxPictureSide))
     return refuse(QStringLiteral("the picture is %1 x %2 pixels; at most %3 x %3 can be read")
