@@ -1,13 +1,16 @@
-// "导入肖像": the three frames follow the rule, stay inside the picture and answer the mouse; a
-// frame the player placed follows the large one; the previews are the stored pixels (checked on a
-// picture of four solid quadrants) and what the import stores; transparent parts take the fill
-// colour; a damaged file is refused by name and leaves the window as it was; replacing a game face
-// is asked once, and "no" imports nothing; an imported face goes to the shown general and back to
-// its original; one window at a time, retexted by a language switch.
+// "导入肖像": the three frames follow the rule, stay inside the picture and answer the mouse and
+// the keys; a frame the player placed follows the large one; the previews are the stored pixels
+// (checked on a picture of four solid quadrants) and what the import stores; transparent parts take
+// the fill colour; a damaged file is refused by name and leaves the window as it was, and a dropped
+// file opens; replacing a game face is asked once, and "no" imports nothing; an imported face goes
+// to the shown general and back to its original; one window at a time, retexted by a language
+// switch.
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -15,6 +18,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QUrl>
 #include <QWheelEvent>
 
 #include "core/lang/LanguageState.h"
@@ -170,6 +174,29 @@ class FaceImportWindowTest : public QObject {
       QVERIFY(QRect(0, 0, 400, 300).contains(view.FrameRect(frame)));
   }
 
+  void theKeysMoveAndZoomTheActiveFrame() {
+    FaceCropView view;
+    view.resize(400, 300);
+    view.SetPicture(Quadrants(800, 600));  // two picture pixels to one on the screen
+    QCOMPARE(view.FrameRect(Frame::Large), QRect(100, 0, 600, 600));
+    QTest::keyClick(&view, Qt::Key_Right);
+    QCOMPARE(view.FrameRect(Frame::Large), QRect(102, 0, 600, 600));
+    QTest::keyClick(&view, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(view.FrameRect(Frame::Large), QRect(82, 0, 600, 600));
+    QTest::keyClick(&view, Qt::Key_Down);  // already at the bottom
+    QCOMPARE(view.FrameRect(Frame::Large), QRect(82, 0, 600, 600));
+    QTest::keyClick(&view, Qt::Key_Plus);  // nine tenths around the centre (382, 300)
+    QCOMPARE(view.FrameRect(Frame::Large), QRect(112, 30, 540, 540));
+    QTest::keyClick(&view, Qt::Key_Minus);
+    QCOMPARE(view.FrameRect(Frame::Large), QRect(82, 0, 600, 600));
+    view.SetActiveFrame(Frame::Small);
+    const QRect small = view.FrameRect(Frame::Small);
+    QTest::keyClick(&view, Qt::Key_Up);
+    QCOMPARE(view.FrameRect(Frame::Small), small.translated(0, -2));
+    QVERIFY(view.IsAdjusted(Frame::Small));
+    QCOMPARE(view.FrameRect(Frame::Large), QRect(82, 0, 600, 600));
+  }
+
   void aFaceStoredAtAnotherShapeKeepsTheRuleCentreAndItsOwnShape() {
     FaceCropView view;
     view.SetPicture(Quadrants(400, 300));
@@ -306,9 +333,19 @@ class FaceImportWindowTest : public QObject {
       QCOMPARE(window.Pic_Preview[0]->Face(), before);
       QVERIFY(window.Command_Import->isEnabled());
     }
-    // Still usable: the next good picture opens, its frames at the default square.
+    // Still usable: the next good picture opens, its frames at the default square; so does one
+    // dropped on the window.
     QVERIFY(setUp.Open(SavePicture(setUp.pictures, "tall.png", Quadrants(200, 300))));
     QCOMPARE(window.CropView->FrameRect(Frame::Large), QRect(0, 0, 200, 200));
+    QMimeData dragged;
+    dragged.setUrls({QUrl::fromLocalFile(SavePicture(setUp.pictures, "dropped.png", Quadrants(120, 90)))});
+    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    QCOMPARE(window.CropView->Picture().size(), QSize(120, 90));
+    QCOMPARE(window.CropView->FrameRect(Frame::Large), QRect(15, 0, 90, 90));
   }
 
   void replacingAGameFaceIsAskedOnceAndNoImportsNothing() {

@@ -1,6 +1,7 @@
 // The crop view: frames kept in picture pixels, the mouse mapped into the picture and back.
 #include "ui/portraits/FaceCropView.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -40,7 +41,7 @@ FaceCropView::FaceCropView(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setMinimumSize(320, 280);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  setFocusPolicy(Qt::WheelFocus);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void FaceCropView::SetPicture(const QImage& picture, bool keepFrames) {
@@ -261,12 +262,47 @@ void FaceCropView::mouseReleaseEvent(QMouseEvent* event) {
   emit dragFinished();
 }
 
+void FaceCropView::Zoom(double notches) {
+  const QRect frame = frames_[Index(active_)];
+  Place(active_, FitFrame(active_, CentreOf(frame), frame.width() * std::pow(kWheelStep, notches)));
+}
+
 void FaceCropView::wheelEvent(QWheelEvent* event) {
   if (picture_.isNull() || event->angleDelta().y() == 0) return QWidget::wheelEvent(event);
-  const QRect frame = frames_[Index(active_)];
-  const double notches = event->angleDelta().y() / 120.0;
-  Place(active_, FitFrame(active_, CentreOf(frame), frame.width() * std::pow(kWheelStep, notches)));
+  Zoom(event->angleDelta().y() / 120.0);
   event->accept();
+}
+
+void FaceCropView::keyPressEvent(QKeyEvent* event) {
+  if (picture_.isNull()) return QWidget::keyPressEvent(event);
+  // One step is one pixel on the screen, however large the picture.
+  const double screenPixel = picture_.width() / std::max(1.0, PictureArea().width());
+  const double step =
+      std::max(1.0, std::round(screenPixel)) * (event->modifiers() & Qt::ShiftModifier ? 10 : 1);
+  QPointF move;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      move = QPointF(-step, 0);
+      break;
+    case Qt::Key_Right:
+      move = QPointF(step, 0);
+      break;
+    case Qt::Key_Up:
+      move = QPointF(0, -step);
+      break;
+    case Qt::Key_Down:
+      move = QPointF(0, step);
+      break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+      return Zoom(1);
+    case Qt::Key_Minus:
+      return Zoom(-1);
+    default:
+      return QWidget::keyPressEvent(event);
+  }
+  const QRect frame = frames_[Index(active_)];
+  Place(active_, FitFrame(active_, CentreOf(frame) + move, frame.width()));
 }
 
 void FaceCropView::paintEvent(QPaintEvent*) {

@@ -65,6 +65,9 @@ class FaceCropView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  // The arrow keys move the active frame by one screen pixel (ten with Shift); + and - zoom it as
+  // the wheel does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   enum class DragKind { None, Move, Resize };
@@ -80,7 +83,8 @@ class FaceCropView : public QWidget {
   QRect FitFrame(Frame frame, QPointF centre, double width) const;
   QRect RuleFrame(Frame frame) const;
   void UpdateFollowers();
-  void Place(Frame frame, const QRect& rect);  // the active frame changed by the mouse
+  void Place(Frame frame, const QRect& rect);  // the active frame changed by the mouse or keys
+  void Zoom(double notches);                   // the active frame around its centre
   QPointF ToPicture(QPointF widgetPoint) const;
   int CornerUnder(QPointF widgetPoint) const;  // 0..3 (top-left clockwise) or -1
   void RebuildShownPicture();

@@ -6,17 +6,21 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -107,6 +111,7 @@ FaceImportWindow::FaceImportWindow(ProgramContext& context, FaceSlot slot, QWidg
   setObjectName(QStringLiteral("FaceImportWindow"));
   setWindowTitle(Title());
   setModal(false);
+  setAcceptDrops(true);
   setFont(ProgramFont());
   setStyleSheet(ProgramStyleSheet() + QString::fromLatin1(kWindowStyleSheet));
 
@@ -385,6 +390,28 @@ bool FaceImportWindow::OpenPicture(const QString& file) {
   RefreshFace();
   ShowExactPreviews();
   return true;
+}
+
+namespace {
+
+// The one local file a drag carries, or nothing.
+QString DraggedFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return QString();
+  const QUrl url = data->urls().constFirst();
+  return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+void FaceImportWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DraggedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void FaceImportWindow::dropEvent(QDropEvent* event) {
+  const QString file = DraggedFile(event->mimeData());
+  if (file.isEmpty()) return;
+  event->acceptProposedAction();
+  OpenPicture(file);
 }
 
 void FaceImportWindow::SetFillColour(const QColor& colour) {

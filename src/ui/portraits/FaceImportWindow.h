@@ -78,6 +78,11 @@ class FaceImportWindow : public QDialog {
   // "给当前武将使用": the face just imported, for the general shown on the editor.
   void shownGeneralTakesFace(const tavlor::FaceChoice& choice);
 
+ protected:
+  // A picture file dropped on the window opens as "选择图片…" would open it.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
  private:
   void ChoosePicture();
   void ChooseOtherColour();
