@@ -460,6 +460,8 @@ class FaceImportWindowTest : public QObject {
     QCOMPARE(tavlor::testing::FaceSeed(window.Pic_Current), 6);
     QCOMPARE(tavlor::CurrentFacePictures(context, slot)[0].pixelColor(1, 1).red(), 6);
     QCOMPARE(setUp.prompter.CountOf(TestPrompter::Kind::Error), 0);
+    QVERIFY(!window.Command_Restore->isEnabled());  // nothing more to put back
+    QVERIFY(!window.Command_RestoreAll->isEnabled());
   }
 
   void aGameFaceIsReplacedAfterOneYes() {
