@@ -90,6 +90,12 @@ QString PictureFilter() {
   return InInterfaceScript(QStringLiteral("图片 (%1);;所有文件 (*)")).arg(patterns);
 }
 
+// The picture shrunk for the previews that follow the mouse; none for a picture already small.
+QImage RoughCopy(const QImage& picture) {
+  if (std::max(picture.width(), picture.height()) <= kRoughSide) return QImage();
+  return picture.scaled(kRoughSide, kRoughSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 QPushButton* MakeButton(const char* name, QWidget* parent) {
   auto* button = new QPushButton(parent);
   button->setObjectName(QString::fromLatin1(name));
@@ -381,10 +387,7 @@ bool FaceImportWindow::OpenPicture(const QString& file) {
                               .arg(picture->width())
                               .arg(picture->height()));
   lb_PictureFile->setToolTip(QDir::toNativeSeparators(file));
-  const int longest = std::max(picture->width(), picture->height());
-  roughPicture_ = longest > kRoughSide
-                      ? picture->scaled(kRoughSide, kRoughSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                      : QImage();
+  roughPicture_ = RoughCopy(*picture);
   CropView->SetPicture(*picture);
   SetStatus(QString(), false);
   RefreshFace();
@@ -424,8 +427,7 @@ void FaceImportWindow::SetFillColour(const QColor& colour) {
     CurrentPrompter().Error(error, Title());
     return;
   }
-  if (!roughPicture_.isNull())
-    roughPicture_ = picture->scaled(roughPicture_.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  roughPicture_ = RoughCopy(*picture);  // the file may have changed since
   CropView->SetPicture(*picture, true);
   ShowExactPreviews();
 }
