@@ -58,8 +58,10 @@ const char* const kWindowStyleSheet =
     "QPushButton[role=\"swatch\"]:checked { border: 2px solid #fff2c4; }"
     "tavlor--PortraitBox { background: #1a0e0a; border: 1px solid #80622e; }";
 
-constexpr int kRoughSide = 1024;         // longest side of the copy that previews use while dragging
-constexpr int kExactPreviewDelay = 150;  // ms after the last wheel notch before the exact previews
+constexpr int kRoughSide = 1024;  // longest side of the copy that previews use while dragging
+// ms after the last wheel notch before the exact previews, which take a good part of a second on a
+// large photo: long enough not to fall between the notches of one turn of the wheel.
+constexpr int kExactPreviewDelay = 300;
 constexpr int kEditFaceCodeBase = 1700;  // an edit face's code is its index + 1700
 
 const QColor kFillColours[4] = {QColor(0, 0, 0), QColor(255, 255, 255), QColor(0x2a, 0x17, 0x11),
