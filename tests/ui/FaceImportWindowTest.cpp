@@ -485,6 +485,15 @@ class FaceImportWindowTest : public QObject {
     QVERIFY(!window.Command_UseForGeneral->isEnabled());
     QVERIFY(!window.Command_Restore->isEnabled());
     QVERIFY(window.Command_RestoreAll->isEnabled());  // face 1254 of this set can go back
+
+    // A change made elsewhere (here the program's own restore) is shown at once.
+    window.ShowSlot({FaceSet::Game, 1254});
+    QVERIFY(window.Command_Restore->isEnabled());
+    QString error;
+    QVERIFY(tavlor::RestorePendingFaces(*setUp.program.Context, FaceSet::Game, 1254, &error));
+    QCOMPARE(tavlor::testing::FaceSeed(window.Pic_Current), 5);
+    QVERIFY(!window.Command_Restore->isEnabled());
+    QVERIFY(!window.Command_RestoreAll->isEnabled());
   }
 
   void aLanguageSwitchRetextsTheOpenWindow() {
