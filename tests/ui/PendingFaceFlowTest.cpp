@@ -127,14 +127,22 @@ class PendingFaceFlowTest : public QObject {
     tavlor::ShowPickedGeneral(context, *program.Editor, 1);
     QCOMPARE(program.Shown(), 201);
 
-    // 恢复原肖像, saved: every archive is byte for byte as the test wrote it.
+    // 恢复原肖像 of one face, then of every face Tavlor changed (face 2 too, saved meanwhile).
     QVERIFY(tavlor::CanRestoreFace(context, FaceSet::Edit, 1));
     QVERIFY(!tavlor::CanRestoreFace(context, FaceSet::Edit, 2));
     QVERIFY2(tavlor::RestorePendingFaces(context, FaceSet::Edit, 1, &error), qPrintable(error));
     QCOMPARE(program.Shown(), 31);
+    QVERIFY(tavlor::ImportPendingFace(context, FaceSlot{FaceSet::Edit, 2}, Pictures(77), &error));
     prompter.AnswerNext(true);
     program.List->Command1->click();
+    QVERIFY(ReadFileBytes(program.Archive(1)) != before[1]);
+    QVERIFY2(tavlor::RestorePendingFaces(context, FaceSet::Edit, std::nullopt, &error), qPrintable(error));
+    QCOMPARE(tavlor::CurrentFacePictures(context, FaceSlot{FaceSet::Edit, 2})[2].pixelColor(1, 1).red(), 32);
+    prompter.AnswerNext(true);
+    program.List->Command1->click();
+    // Every archive is byte for byte as the test wrote it, and nothing is left to put back.
     QVERIFY(program.ArchiveBytes() == before);
+    QVERIFY(!tavlor::CanRestoreFace(context, FaceSet::Edit, std::nullopt));
     QVERIFY(!tavlor::RestorePendingFaces(context, FaceSet::Edit, std::nullopt, &error));
   }
 
