@@ -31,7 +31,7 @@ int ImportPicture(const CommandArguments& arguments) {
   const QStringList& positional = arguments.Positional;
   if (positional.size() != 4)
     return Fail(
-        QStringLiteral("usage: face-import FOLDER game|edit INDEX IMAGE [--crop=X,Y,SIDE] [--fill=RRGGBB]"));
+        QStringLiteral("usage: face-import FOLDER game|edit INDEX IMAGE [--crop X,Y,SIDE] [--fill RRGGBB]"));
   const auto archives = ArchivesOf(positional[0], positional[1]);
   if (!archives) return Fail(QStringLiteral("the set must be game or edit: %1").arg(positional[1]));
   bool isNumber = false;

@@ -76,7 +76,8 @@ struct Parsed {
 Parsed Parse(const Command& command, const QStringList& arguments) {
   Parsed parsed;
   bool optionsEnded = false;
-  for (const QString& argument : arguments) {
+  for (qsizetype at = 0; at < arguments.size(); ++at) {
+    const QString& argument = arguments[at];
     if (optionsEnded || argument == QStringLiteral("-") || !argument.startsWith(u'-') ||
         LooksLikeNumber(argument)) {
       parsed.Arguments.Positional << argument;
@@ -93,6 +94,9 @@ Parsed Parse(const Command& command, const QStringList& arguments) {
         parsed.Error =
             QStringLiteral("unknown option %1 (an argument that starts with \"-\" goes after \"--\")")
                 .arg(argument);
+      } else if (declared->TakesValue && equals < 0 && at + 1 < arguments.size()) {
+        // "--crop X,Y,SIDE" as well as "--crop=X,Y,SIDE".
+        parsed.Arguments.Options.insert(name, arguments[++at]);
       } else if (declared->TakesValue != (equals >= 0)) {
         parsed.Error = declared->TakesValue ? QStringLiteral("%1 needs a value: %1=VALUE").arg(name)
                                             : QStringLiteral("%1 takes no value").arg(name);

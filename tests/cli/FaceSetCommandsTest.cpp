@@ -135,7 +135,7 @@ const Colouring kBlue = [](int, int) { return Rgb{0, 0, 255}; };
 TEST_F(FaceSetCommandsTest, ImportWritesOnlyTheFacesPixelsOfAllThreeArchivesAndRestoreUndoesIt) {
   // Red on the left, blue on the right: a crop of the right half makes every size plain blue.
   const std::string picture = Picture(TwoHalves(480, 240, Qt::red, Qt::blue));
-  const RunResult run = RunCli("face-import " + Folder() + " game 0 " + picture + " --crop=240,0,240");
+  const RunResult run = RunCli("face-import " + Folder() + " game 0 " + picture + " --crop 240,0,240");
   ASSERT_EQ(run.ExitCode, 0) << run.Output;
   EXPECT_NE(run.Out.find("KAO_M.N13: face 0 (medium, 96 x 120)"), std::string::npos) << run.Out;
   // The large face shares its record with face 1, so face 0 gets a copy at the end: compared below
